@@ -241,6 +241,7 @@ void Label::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) 
     if (opaque()) painter->fillRect(r, backColor());
     if (border()) {
         painter->setPen(QPen(colors::Black, kTwipsPerPixel));
+        painter->setBrush(Qt::NoBrush);  // the view does not reset painter state between items
         painter->drawRect(r.adjusted(7.5, 7.5, -7.5, -7.5));
     }
     drawCaption(painter, r.adjusted(border() ? 30 : 0, border() ? 15 : 0, border() ? -30 : 0, 0),
@@ -349,6 +350,7 @@ void Frame::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) 
     const QFontMetricsF metrics(qfont());
     const float half = float(metrics.height() / 2);
     painter->setPen(QPen(foreColor(), kTwipsPerPixel));
+    painter->setBrush(Qt::NoBrush);
     painter->drawRect(r.adjusted(7.5, half, -7.5, -7.5));
     if (!caption().isEmpty()) {
         const QRectF text(120, 0, metrics.horizontalAdvance(caption()) + 60, metrics.height());
@@ -457,6 +459,7 @@ void Shape::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) 
     const QRectF r = boundingRect();
     if (opaque()) painter->fillRect(r, backColor());
     painter->setPen(QPen(foreColor(), kTwipsPerPixel));
+    painter->setBrush(Qt::NoBrush);
     painter->drawRect(r.adjusted(7.5, 7.5, -7.5, -7.5));
 }
 

@@ -100,7 +100,6 @@ public:
         setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
         setCacheMode(QGraphicsView::CacheBackground);
-        setOptimizationFlag(QGraphicsView::DontSavePainterState);
         setFocusPolicy(Qt::StrongFocus);
     }
     void fit() {
@@ -250,7 +249,7 @@ void Form::showForm() {
         m_placed = true;
     }
     placeWindow();
-    if (g_fullScreen)
+    if (g_fullScreen && m_followsFullScreen)
         showFullScreen();
     else
         show();

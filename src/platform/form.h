@@ -76,6 +76,8 @@ public:
     }
 
     void toggleFullScreen();
+    // A floating tool window keeps its own size when the screens go full screen.
+    void setFollowsFullScreen(bool follows) { m_followsFullScreen = follows; }
 
 signals:
     void unloaded(const QString& name);
@@ -116,6 +118,7 @@ private:
     float m_left = 0, m_top = 0, m_width, m_height;
     bool m_loaded = false;
     bool m_placed = false;
+    bool m_followsFullScreen = true;
 };
 
 }  // namespace platform
