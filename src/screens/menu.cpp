@@ -1,0 +1,155 @@
+#include "screens/menu.h"
+
+#include "activities/shell/setupform.h"
+#include "app/windows.h"
+
+namespace screens {
+
+using namespace platform;
+
+namespace {
+constexpr int kEntries = 5;
+constexpr int kListEntries = 6;
+constexpr float kEntryStep = 750;
+constexpr float kSixthEntryDrop = 4500;  // one empty slot above the sixth entry
+constexpr float kSixthEntryWidth = 4000;
+constexpr float kScreenWidth = 12000;
+
+// Every entry without an activity of its own opens its menu's stand-in screen.
+const std::array<MenuDesign, Menu::kMenus> kMenuDesigns{{
+    {0, 5175, &app::LanguageState::txtmenu1items,
+     {"placeholder1", "ordernum", "placeholder1", "placeholder1", "placeholder1"}, EnglishTest::None, nullptr},
+    {1, 5175, &app::LanguageState::txtmenu2items,
+     {"placeholder2", "placeholder2", "placeholder2", "dartboard", "placeholder2"}, EnglishTest::ByName, "placeholder2"},
+    {2, 4695, &app::LanguageState::txtmenu3items,
+     {"fruit", "placeholder3", "placeholder3", "placeholder3", "placeholder3"}, EnglishTest::ByIndex, "placeholder3"},
+    {3, 6375, &app::LanguageState::txtmenu4items,
+     {"placeholder4", "placeholder4", "placeholder4", "directed1", "placeholder4"}, EnglishTest::ByIndex, "placeholder4"},
+    {4, 4695, &app::LanguageState::txtmenu5items,
+     {"placeholder5", "placeholder5", "placeholder5", "placeholder5", "placeholder5"}, EnglishTest::None, nullptr},
+}};
+
+Label* styledLabel(Label* label, float points, const QColor& back, bool opaque) {
+    label->setFont({"Tahoma", points, true});
+    label->setForeColor(colors::Yellow);
+    label->setBackColor(back);
+    label->setOpaque(opaque);
+    label->setAlignment(Align::Center);
+    label->setBorder(true);
+    return label;
+}
+}  // namespace
+
+const MenuDesign& menuDesign(int number) { return kMenuDesigns.at(static_cast<std::size_t>(number - 1)); }
+
+Menu::Menu(int number, app::WindowRegistry& windows)
+    : Form(QStringLiteral("menu%1").arg(number), kScreenWidth, 9000),
+      m_design(menuDesign(number)),
+      m_number(number),
+      m_windows(windows) {
+    setCaption(QStringLiteral("Quillmark"));
+    Label1 = styledLabel(add<Label>(nullptr, "Label1", 0, 120, 5430, 900), 36, colors::Black, true);
+    Label2.add(styledLabel(add<Label>(nullptr, "Label2", 9600, 2400, 2235, 495, 0), 18, colors::Blue, false));
+    Label3.add(styledLabel(add<Label>(nullptr, "Label3", 0, 2400, m_design.entryWidth, 495, 0), 15.75f, colors::Black, true));
+    Command1 = add<CommandButton>(nullptr, "Command1", 60, 7950, 1785, 495);
+    Command1->setFont({"Arial", 15.75f, true});
+
+    Label1->onMouseMove = [this](const MouseEvent& e) { Label1_MouseMove(e); };
+    Command1->onClick = [this] { Command1_Click(); };
+}
+
+void Menu::Form_Load() {
+    const app::LanguageState& l = app::lang();
+
+    shell::setupform(*this);
+    setBackColor(colors::Page);
+    setPicture(loadPicture(QStringLiteral("Images\\startqorv.jpg")));
+    Command1->setCaption(l.txtexit);
+    Command1->move(60, 7950, 1785, 495);
+    Label1->setLeft((kScreenWidth - Label1->width()) / 2);
+    Label3[0].setLeft((kScreenWidth - Label3[0].width()) / 2);
+
+    for (int i = 1; i < kListEntries; ++i) {
+        Label& listEntry = Label2.load(i);
+        listEntry.setLeft(Label2[0].left());
+        listEntry.setTop(Label2[0].top() + kEntryStep * float(i));
+        if (i == kListEntries - 1) listEntry.setTop(Label2[0].top() + kSixthEntryDrop);
+        if (i < kEntries) {
+            Label& activity = Label3.load(i);
+            activity.setLeft(Label3[0].left());
+            activity.setTop(Label3[0].top() + kEntryStep * float(i));
+        }
+    }
+
+    const auto& items = l.*(m_design.items);
+    for (int i = 0; i < kListEntries; ++i) Label2[i].setCaption(l.txtsections[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kEntries; ++i) Label3[i].setCaption(items[static_cast<std::size_t>(i)]);
+    Label1->setCaption(l.txtsections[static_cast<std::size_t>(m_number - 1)]);
+
+    Label& sixth = Label2[kListEntries - 1];
+    sixth.setWidth(kSixthEntryWidth);
+    sixth.setLeft(Label2[0].left() + Label2[0].width() - kSixthEntryWidth);
+
+    for (int i = 0; i < kEntries; ++i) {
+        Label2[i].setVisible(true);
+        Label3[i].setVisible(true);
+    }
+    sixth.setVisible(l.langIndexValue() == 0);
+
+    for (int i = 0; i < kEntries; ++i) Label3[i].setEnabled(true);
+    sixth.setEnabled(false);
+
+    for (int i = 0; i < kListEntries; ++i) {
+        Label2[i].onMouseMove = [this, i](const MouseEvent& e) { Label2_MouseMove(i, e); };
+        Label2[i].onClick = [this, i] { Label2_Click(i); };
+    }
+    for (int i = 0; i < kEntries; ++i) Label3[i].onClick = [this, i] { Label3_Click(i); };
+    // A disabled entry is background as far as the pointer goes.
+    sixth.onDisabledMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e); };
+}
+
+QString Menu::screenFor(int index) const {
+    if (index < 0 || index >= kEntries) return {};
+    if (index == kEntries - 1 && m_design.lastEntryTest != EnglishTest::None) {
+        const app::LanguageState& l = app::lang();
+        const bool english = m_design.lastEntryTest == EnglishTest::ByName ? l.langname == QLatin1String("English")
+                                                                            : l.langIndexValue() == 0;
+        if (!english) return QString::fromLatin1(m_design.lastEntryOtherLanguage);
+    }
+    return QString::fromLatin1(m_design.screens[static_cast<std::size_t>(index)]);
+}
+
+void Menu::Form_MouseMove(const MouseEvent&) {
+    Label1->setOpaque(false);
+    for (int i = 0; i < Label2.size(); ++i) Label2[i].setOpaque(false);
+}
+
+void Menu::Label1_MouseMove(const MouseEvent&) { Label1->setOpaque(true); }
+
+void Menu::Label2_MouseMove(int index, const MouseEvent&) { Label2[index].setOpaque(true); }
+
+void Menu::Label2_Click(int index) {
+    if (index == m_design.ownEntry || index < 0 || index >= kEntries) return;
+    m_windows.show(QStringLiteral("menu%1").arg(index + 1));
+    unload();
+}
+
+void Menu::Label3_Click(int index) {
+    const QString target = screenFor(index);
+    // Screens still missing from this build simply do not open.
+    if (!m_windows.defines(target)) return;
+    if (Form* activity = m_windows.load(target)) activity->setCaption(Label3[index].caption());
+    m_windows.show(target);
+}
+
+void Menu::Command1_Click() {
+    m_windows.show(QStringLiteral("intro0"));
+    unload();
+}
+
+void defineMenus(app::WindowRegistry& windows) {
+    for (int n = 1; n <= Menu::kMenus; ++n)
+        windows.define(QStringLiteral("menu%1").arg(n), [n](app::WindowRegistry& w) { return new Menu(n, w); });
+}
+
+}  // namespace screens
