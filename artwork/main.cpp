@@ -1,0 +1,66 @@
+// Paints every picture of the program into the run folder given as the only argument.
+#include "canvas.h"
+#include "pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    if (bytes.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: brevandel_artwork <run folder>\n");
+        return 2;
+    }
+    const QDir runFolder(QString::fromLocal8Bit(argv[1]));
+    using namespace artwork;
+
+    std::vector<std::pair<QString, std::function<QByteArray()>>> pictures = {
+        {"opening/splashq00.jpg", [] { return jpegBytes(paintSplash()); }},
+        {"Images/startqorv.jpg", [] { return jpegBytes(paintBackground()); }},
+        {"Images/logo2.jpg", [] { return jpegBytes(paintLogo()); }},
+        {"Images/BOARD.WMF", [] { return boardMetafile(); }},
+        {"Images/tick.jpg", [] { return jpegBytes(paintTick()); }},
+        {"Images/cross.jpg", [] { return jpegBytes(paintCross()); }},
+        {"Images/arrowdn.jpg", [] { return jpegBytes(paintArrowDown()); }},
+        {"Images/dartboard.jpg", [] { return jpegBytes(paintDartboard()); }},
+        {"Images/dart.ico", [] { return dartIcon(DartTip::TopLeft); }},
+        {"Images/dart1.ico", [] { return dartIcon(DartTip::BottomRight); }},
+        {"Images/dart3.ico", [] { return dartIcon(DartTip::BottomLeft); }},
+        {"fruit/fruits.jpg", [] { return jpegBytes(paintFruitKey()); }},
+    };
+    for (int index = 0; index < int(kFruitNames.size()); ++index) {
+        const QString name = QString::fromLatin1(kFruitNames[index]);
+        pictures.push_back({"fruit/" + name + ".jpg", [index] { return jpegBytes(paintFruit(index)); }});
+        pictures.push_back({"fruit/" + name + "blur.jpg", [index] { return jpegBytes(paintFruitBlur(index)); }});
+    }
+
+    int failures = 0;
+    for (const auto& [relative, paint] : pictures) {
+        const QString path = runFolder.filePath(relative);
+        if (!writeFile(path, paint())) {
+            std::fprintf(stderr, "brevandel_artwork: could not write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The one set of colours every picture draws from, so the screens look like one program.
+#include <QColor>
+
+namespace artwork::palette {
+
+inline const QColor pageBlue{0x31, 0x87, 0xD7};    // the screens' own background
+inline const QColor deepBlue{0x24, 0x6C, 0xB8};
+inline const QColor navy{0x15, 0x3A, 0x6B};
+inline const QColor ink{0x1B, 0x1B, 0x2F};         // every outline
+inline const QColor chalk{0xF6, 0xF6, 0xEE};
+inline const QColor paper{0xFF, 0xFF, 0xFF};
+inline const QColor mist{0xDC, 0xE3, 0xEC};        // soft shading on light grounds
+inline const QColor sky{0xC4, 0xE6, 0xFF};
+inline const QColor sunshine{0xFF, 0xE1, 0x4D};
+inline const QColor gold{0xFF, 0xC6, 0x1A};
+inline const QColor orange{0xFF, 0x8C, 0x1A};
+inline const QColor tomato{0xE5, 0x39, 0x35};
+inline const QColor leaf{0x3B, 0xAE, 0x49};
+inline const QColor grass{0x22, 0xA4, 0x47};
+inline const QColor grape{0x7E, 0x3F, 0xB0};
+inline const QColor magenta{0xFF, 0x2E, 0x93};
+inline const QColor wood{0xB0, 0x70, 0x34};
+inline const QColor woodDark{0x73, 0x44, 0x1E};
+inline const QColor boardGreen{0x2E, 0x6B, 0x50};
+inline const QColor steel{0xB8, 0xC0, 0xCC};
+
+// Dartboard areas: far apart from each other so that a sampled pixel names its area.
+inline const QColor dartBull{0xFF, 0xC6, 0x1A};
+inline const QColor dartOuterBull{0x2A, 0x55, 0xE0};
+inline const QColor dartRed{0xD8, 0x1E, 0x32};
+inline const QColor dartGreen{0x16, 0x9C, 0x48};
+inline const QColor dartDark{0x22, 0x22, 0x2A};
+inline const QColor dartCream{0xF4, 0xE4, 0xB4};
+inline const QColor dartSurround{0x15, 0x15, 0x1C};
+inline const QColor dartWire{0xB4, 0xBB, 0xC6};
+
+}  // namespace artwork::palette
