@@ -181,13 +181,13 @@ void Form::load() {
 void Form::applySize() {
     m_scene->setSceneRect(0, 0, m_width, m_height);
     m_backdrop->resized();
-    if (!isFullScreen())
+    if (!m_fullScreen)
         resize(qRound(m_width * zoom() / kTwipsPerPixel), qRound(m_height * zoom() / kTwipsPerPixel));
     m_view->fit();
 }
 
 void Form::placeWindow() {
-    if (isFullScreen()) return;
+    if (m_fullScreen) return;
     move(qRound(m_left * zoom() / kTwipsPerPixel), qRound(m_top * zoom() / kTwipsPerPixel));
 }
 
@@ -248,11 +248,12 @@ void Form::showForm() {
         m_top = screenHeightTwips() / 2 - m_height / 2;
         m_placed = true;
     }
-    placeWindow();
-    if (g_fullScreen && m_followsFullScreen)
-        showFullScreen();
-    else
+    if (g_fullScreen && m_followsFullScreen) {
+        enterFullScreen();
+    } else {
+        leaveFullScreen();
         show();
+    }
     raise();
     activateWindow();
     m_view->setFocus();
@@ -260,15 +261,29 @@ void Form::showForm() {
 
 void Form::unload() { close(); }
 
-void Form::toggleFullScreen() {
-    g_fullScreen = !isFullScreen();
-    if (g_fullScreen) {
-        showFullScreen();
-    } else {
+void Form::enterFullScreen() {
+    m_fullScreen = true;
+    showFullScreen();
+    // Without a window manager the full-screen request is not honoured, so take the screen's size too.
+    if (QScreen* s = screen()) setGeometry(s->geometry());
+}
+
+void Form::leaveFullScreen() {
+    if (m_fullScreen) {
+        m_fullScreen = false;
         showNormal();
-        applySize();
-        placeWindow();
     }
+    applySize();
+    placeWindow();
+}
+
+void Form::toggleFullScreen() {
+    if (!m_followsFullScreen) return;
+    g_fullScreen = !m_fullScreen;
+    if (g_fullScreen)
+        enterFullScreen();
+    else
+        leaveFullScreen();
 }
 
 bool Form::keyDown(int qtKey) {

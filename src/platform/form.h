@@ -107,6 +107,8 @@ private:
     void adopt(Control* item, Control* container);
     void applySize();
     void placeWindow();
+    void enterFullScreen();
+    void leaveFullScreen();
 
     QGraphicsScene* m_scene;
     View* m_view;
@@ -119,6 +121,7 @@ private:
     bool m_loaded = false;
     bool m_placed = false;
     bool m_followsFullScreen = true;
+    bool m_fullScreen = false;
 };
 
 }  // namespace platform

@@ -144,7 +144,9 @@ class Program:
         self.xdo("mouseup", "1")
         time.sleep(0.25)
 
-    def key(self, name, pause=0.4):
+    def key(self, window, name, pause=0.4):
+        # Without a window manager the keyboard follows the pointer.
+        self.xdo("mousemove", "--sync", str(window["x"] + window["w"] // 2), str(window["y"] + window["h"] // 2))
         self.xdo("key", name)
         time.sleep(pause)
 
@@ -292,6 +294,9 @@ def scenario_chain(run_folder, shots):
         jotter = program.wait_window("Jotter")
         expect(jotter["h"] > jotter["w"], "Flip did not turn the Jotter upright")
         program.shot("jotter-portrait")
+        program.click_box(jotter, (3910, 11520), 2885 + 60, 2280, 930, 480)  # Flip back
+        jotter = program.wait_window("Jotter")
+        expect(jotter["w"] > jotter["h"], "Flip did not turn the Jotter back")
         program.click_box(activity, FULL, *EXIT)
         program.wait_window("Jotter", gone=True)
         menu = program.wait_window("Quillmark")
@@ -468,7 +473,7 @@ def scenario_fullscreen(run_folder, shots):
         title = program.wait_window(" ")
         expect(title["w"] == round(5460 * 1.5 / 15), f"title is {title['w']} wide at zoom 1.5")
         program.shot("title-zoomed")
-        program.key("F11")
+        program.key(title, "F11")
         title = program.wait_window(" ")
         program.click_box(title, TITLE, 1080, 5760 + FRAME_TOP, 1575, 375)
         intro = program.wait_window("Quillmark")
@@ -478,7 +483,7 @@ def scenario_fullscreen(run_folder, shots):
         expect((activity["w"], activity["h"]) == (1920, 1080), "the activity did not open full screen")
         program.click_box(activity, FULL, *CHECK)
         expect(feedback(program, activity) == "cross", "a check before any move should give the cross")
-        program.key("Escape")
+        program.key(activity, "Escape")
         program.shot("back-to-menu")
     finally:
         program.close()
