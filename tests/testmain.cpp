@@ -1,11 +1,22 @@
 #include <QApplication>
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include "platform/fonts.h"
 
+namespace {
+// The offscreen platform says at every show that it cannot raise windows; that is not news.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    qt_message_output(type, context, message);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     // Screens are built and driven without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toUtf8());
+    qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     platform::registerFonts();
     ::testing::InitGoogleTest(&argc, argv);

@@ -88,6 +88,7 @@ bool applylanguage() {
     s.txtgo = s.cell(L, 41);
     s.txtnotinversion = s.cell(L, 42);
     s.txtlanguagenotsaved = s.cell(L, 43);
+    s.txtguide = s.cell(L, 44);
     copyRows(s, L, 46, s.txtordernum);
     copyRows(s, L, 63, s.txtdirectedopts);
     copyRows(s, L, 111, s.txtdartboard);

@@ -145,7 +145,7 @@ void Control::copyLookTo(Control& other) const {
 }
 
 QFont Control::qfont() const {
-    QFont f(fontFamily(m_font.name));
+    QFont f(fontFamily(m_font.name, m_font.bold));
     // The scene's unit is the twip, so a point is 20 units; the view scales it to the screen.
     f.setPixelSize(std::max(1, qRound(m_font.size * kTwipsPerPoint)));
     f.setBold(m_font.bold);

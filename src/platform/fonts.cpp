@@ -27,6 +27,9 @@ void registerFonts() {
         QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     auto& map = families();
     map.insert(QStringLiteral("tahoma"), firstAvailable({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}));
+    // Wine's Tahoma Bold is barely heavier than its regular face; bold text must read from the back row.
+    map.insert(QStringLiteral("tahoma bold"),
+               firstAvailable({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
     map.insert(QStringLiteral("arial"),
                firstAvailable({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}));
     map.insert(QStringLiteral("times new roman"), firstAvailable({QStringLiteral("Times New Roman"),
@@ -34,9 +37,11 @@ void registerFonts() {
                                                                   QStringLiteral("DejaVu Serif")}));
 }
 
-QString fontFamily(const QString& requested) {
+QString fontFamily(const QString& requested, bool bold) {
     registerFonts();
-    return families().value(requested.toLower(), requested);
+    const QString key = requested.toLower();
+    if (bold && families().contains(key + QStringLiteral(" bold"))) return families().value(key + QStringLiteral(" bold"));
+    return families().value(key, requested);
 }
 
 }  // namespace platform

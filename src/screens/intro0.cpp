@@ -92,6 +92,8 @@ void Intro0::Form_Load() {
     }
     Label1->setCaption(l.txttitle);
     Label3->setCaption(l.txtnotice);
+    // The guide link keeps its English design text when the table has none.
+    if (!l.txtguide.isEmpty()) Label6->setCaption(l.txtguide);
     for (int i = 0; i <= kSections; ++i) Label2[i].setCaption(l.txtsections[static_cast<std::size_t>(i)]);
 
     Label& sixth = Label2[kSections];
