@@ -35,17 +35,24 @@ class Display:
     """A private X server."""
 
     def __init__(self, width, height):
-        read_fd, write_fd = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as f:
-            number = f.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.name = f":{number}"
-        self.size = (width, height)
+        # Servers started at the same moment can race for a display number: check and retry.
+        for _ in range(5):
+            read_fd, write_fd = os.pipe()
+            self.server = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
+                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_fd)
+            with os.fdopen(read_fd) as f:
+                number = f.readline().strip()
+            self.name = f":{number}"
+            self.size = (width, height)
+            if number and self.server.poll() is None and subprocess.run(
+                    ["xdpyinfo", "-display", self.name], capture_output=True).returncode == 0:
+                return
+            self.server.kill()
+            self.server.wait()
+            time.sleep(0.5)
+        raise Failure("Xvfb did not start")
 
     def close(self):
         self.server.terminate()
