@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/fonts.h"
@@ -15,7 +15,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
     // Screens are built and driven without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toUtf8());
+    const QTemporaryDir runtime;  // a private runtime folder, as Qt expects one
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     platform::registerFonts();
