@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include <QRegularExpression>
+#include <limits>
 
 #include "platform/fields.h"
 
@@ -21,10 +22,14 @@ LangIndex LangIndex::text(const QString& text) {
 }
 
 LangIndex LangIndex::fromField(const QString& field) {
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?\\d{1,18})\\s*$"));
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?)(\\d+)\\s*$"));
     const auto match = wholeNumber.match(field);
-    if (match.hasMatch()) return number(match.captured(1).toLongLong());
-    return text(field);
+    if (!match.hasMatch()) return text(field);
+    // Digits beyond what fits are still a number, just one outside every range.
+    bool fits = false;
+    const long long magnitude = match.captured(2).toLongLong(&fits);
+    const long long value = fits ? magnitude : std::numeric_limits<long long>::max();
+    return number(match.captured(1) == QLatin1String("-") ? -value : value);
 }
 
 std::optional<long long> LangIndex::value() const {

@@ -169,7 +169,14 @@ Control* Form::control(const QString& name, int index) const {
         Control* c = it.value();
         if (index < 0 ? (c->index() <= 0) : c->index() == index) found = c;
     }
-    return found;
+    if (found || index <= 0) return found;
+    // Array elements loaded at run time are found where their original put them.
+    const QList<QGraphicsItem*> items = m_scene->items();
+    for (QGraphicsItem* item : items) {
+        auto* c = dynamic_cast<Control*>(item);
+        if (c && c->index() == index && c->name() == name) return c;
+    }
+    return nullptr;
 }
 
 void Form::load() {

@@ -128,21 +128,32 @@ void Menu::Label1_MouseMove(const MouseEvent&) { Label1->setOpaque(true); }
 
 void Menu::Label2_MouseMove(int index, const MouseEvent&) { Label2[index].setOpaque(true); }
 
+bool Menu::activityStillOpen() {
+    // Clicks on a menu behind its running activity go back to the activity, or windows would pile up.
+    if (m_activity.isEmpty() || !m_windows.isOpen(m_activity)) return false;
+    m_windows.show(m_activity);
+    if (m_windows.isOpen(QStringLiteral("notepad"))) m_windows.show(QStringLiteral("notepad"));
+    return true;
+}
+
 void Menu::Label2_Click(int index) {
+    if (activityStillOpen()) return;
     if (index == m_design.ownEntry || index < 0 || index >= kEntries) return;
     m_windows.show(QStringLiteral("menu%1").arg(index + 1));
     unload();
 }
 
 void Menu::Label3_Click(int index) {
+    if (activityStillOpen()) return;
     const QString target = screenFor(index);
-    // Screens still missing from this build simply do not open.
     if (!m_windows.defines(target)) return;
     if (Form* activity = m_windows.load(target)) activity->setCaption(Label3[index].caption());
     m_windows.show(target);
+    m_activity = target;
 }
 
 void Menu::Command1_Click() {
+    if (activityStillOpen()) return;
     m_windows.show(QStringLiteral("intro0"));
     unload();
 }

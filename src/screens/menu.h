@@ -53,9 +53,11 @@ protected:
     void Form_MouseMove(const platform::MouseEvent& e) override;
 
 private:
+    bool activityStillOpen();
     const MenuDesign& m_design;
     const int m_number;
     app::WindowRegistry& m_windows;
+    QString m_activity;  // the last activity this menu opened
 };
 
 // Defines "menu1" … "menu5" in the registry.

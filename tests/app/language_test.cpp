@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/language.h"
 #include "app/languagefile.h"
 #include "testsupport.h"
@@ -110,6 +112,7 @@ TEST_F(LanguageTest, LanguageIndexIsReadAsNumberOrText) {
     } cases[] = {
         {"2", true, 2, "German"}, {" 13 ", true, 13, "Portuguese"}, {"99", true, 99, nullptr},
         {"-1", true, -1, nullptr}, {"abc", false, 0, nullptr},     {"2x", false, 0, nullptr},
+        {"99999999999999999999", true, std::numeric_limits<long long>::max(), nullptr},
     };
     for (const auto& c : cases) {
         const auto index = app::LangIndex::fromField(c.field);

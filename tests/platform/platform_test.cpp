@@ -135,6 +135,7 @@ TEST(Controls, ArrayElementsAreHiddenCopiesOfElementZero) {
     EXPECT_EQ(third.font().size, 18);
     EXPECT_EQ(third.name(), "Label2");
     EXPECT_EQ(&labels.load(1), &labels[1]);
+    EXPECT_EQ(form.control("Label2", 2), &third);
 }
 
 TEST(Controls, PositionsReadBackExactlyAsSet) {

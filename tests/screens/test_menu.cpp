@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "activities/shell/placeholder.h"
 #include "app/language.h"
 #include "chain.h"
@@ -111,6 +113,21 @@ TEST(Menu, ActivityEntryOpensItsScreenTitledByTheEntry) {
         EXPECT_EQ(activity->caption(), cellText(13 + 5 * (c.menu - 1) + c.entry, 1));
         EXPECT_TRUE(menu->isVisible());
     }
+}
+
+TEST(Menu, ClicksBehindARunningActivityGoBackToIt) {
+    Chain chain;
+    auto* menu = openMenu(chain, 1);
+    menu->Label3[0].click();
+    const QStringList running = chain.open();
+    menu->Label3[2].click();  // a second activity would leave windows behind
+    menu->Label2[3].click();  // so would a jump
+    menu->Command1->click();
+    EXPECT_EQ(chain.open(), running);
+    chain.windows->close("placeholder1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    menu->Label2[3].click();  // once the activity has gone the menu works again
+    EXPECT_EQ(chain.open(), QStringList{"menu4"});
 }
 
 TEST(Menu, EntryWhoseScreenIsNotInThisBuildDoesNothing) {
