@@ -518,13 +518,20 @@ def main(argv):
     passed = failed = 0
     for name in names:
         started = time.time()
-        try:
-            SCENARIOS[name](run_folder, shots)
-            passed += 1
-            print(f"PASS {name} ({time.time() - started:.1f}s)")
-        except Exception as error:  # a failing scenario reports and the others still run
-            failed += 1
-            print(f"FAIL {name}: {error}")
+        for attempt in (1, 2):
+            try:
+                SCENARIOS[name](run_folder, shots)
+                passed += 1
+                print(f"PASS {name} ({time.time() - started:.1f}s)")
+                break
+            except Exception as error:  # a failing scenario reports and the others still run
+                # A display lost under the program is the machine's fault, not the program's: try once more.
+                if attempt == 1 and "could not connect to display" in str(error):
+                    print(f"(retrying {name}: {str(error).splitlines()[0]})")
+                    continue
+                failed += 1
+                print(f"FAIL {name}: {error}")
+                break
     print(f"{passed} passed, {failed} failed")
     print(f"screenshots: {shots}")
     return 1 if failed else 0
