@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "activities/directed/rules.h"
 #include "platform/numtext.h"
@@ -196,4 +197,50 @@ TEST(DirectedRules, ReleaseSnapsAtTheBoundaryRightOfEachTick) {
         {ticks[12], 12},       {-20000, 0},             {30000, 20},
     };
     for (const Case& c : cases) EXPECT_EQ(snapTick(c.centre, ticks), c.tick) << c.centre;
+}
+
+namespace {
+// A repeatable source that counts its draws.
+class CountingSource : public platform::RandomSource {
+public:
+    explicit CountingSource(unsigned seed) : m_engine(seed) {}
+    float next() override {
+        ++draws;
+        return static_cast<float>(m_engine() >> 8) / 16777216.0f;
+    }
+    void reseed() override {}
+    long draws = 0;
+
+private:
+    std::mt19937 m_engine;
+};
+
+// The draw loop as the rules read, rounding every pass through its text.
+directed::StartAndAmount plainDraw(platform::RandomSource& rnd, int qkind, float linelow, float linehigh) {
+    const int decimals = qkind == directed::kTenths ? 1 : 2;
+    const auto rounded = [&](double v) { return float(platform::numValue(platform::fixedText(v, decimals))); };
+    for (;;) {
+        const float span = linehigh - linelow + 1.0f;
+        const float start = rounded(span * rnd.next() + linelow);
+        const float amount = rounded(qkind == directed::kTenths ? double(rnd.next()) * 2.7 + 0.1 : double(rnd.next()) * 1.84 + 0.01);
+        if (start + amount <= linehigh && start - amount >= linelow) return {start, amount};
+    }
+}
+}  // namespace
+
+TEST(DirectedRules, SkippingHopelessDrawsKeepsEveryQuestionAndEveryDraw) {
+    for (const int qkind : {directed::kTenths, directed::kHundredths}) {
+        CountingSource fast(7), plain(7);
+        for (int low = -10; low <= 8; ++low) {
+            const float linelow = float(low);
+            const float linehigh = float(platform::numValue(directed::lineLabels(qkind, linelow)[directed::kTicks - 1]));
+            for (int i = 0; i < 300; ++i) {
+                const auto a = directed::drawStartAndAmount(fast, qkind, linelow, linehigh);
+                const auto b = plainDraw(plain, qkind, linelow, linehigh);
+                ASSERT_EQ(a.startval, b.startval) << qkind << " " << low << " " << i;
+                ASSERT_EQ(a.amount, b.amount) << qkind << " " << low << " " << i;
+                ASSERT_EQ(fast.draws, plain.draws) << qkind << " " << low << " " << i;
+            }
+        }
+    }
 }

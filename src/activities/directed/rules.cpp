@@ -64,14 +64,20 @@ StartAndAmount drawStartAndAmount(platform::RandomSource& rnd, int qkind, float 
                 q.startval = static_cast<float>(Int(span * rnd.next() + linelow));
                 q.amount = static_cast<float>(Int((linehigh - linelow - linestep) * rnd.next() + 1.0f));
                 break;
-            case kTenths:
-                q.startval = roundedTo(span * rnd.next() + linelow, 1);
-                q.amount = roundedTo(static_cast<double>(rnd.next()) * 2.7 + 0.1, 1);
+            default: {
+                const int decimals = qkind == kTenths ? 1 : 2;
+                const float start = span * rnd.next() + linelow;
+                const double amount = qkind == kTenths ? static_cast<double>(rnd.next()) * 2.7 + 0.1
+                                                       : static_cast<double>(rnd.next()) * 1.84 + 0.01;
+                // Rounding moves a value by half a digit at most, so a draw this far off can never
+                // fit: skip its text round trip (most hundredths draws are rejected).
+                const double slack = qkind == kTenths ? 0.06 : 0.006;
+                const double halfLine = (static_cast<double>(linehigh) - linelow) / 2;
+                if (amount > halfLine + slack || start < linelow - slack || start > linehigh + slack) continue;
+                q.startval = roundedTo(start, decimals);
+                q.amount = roundedTo(amount, decimals);
                 break;
-            default:
-                q.startval = roundedTo(span * rnd.next() + linelow, 2);
-                q.amount = roundedTo(static_cast<double>(rnd.next()) * 1.84 + 0.01, 2);
-                break;
+            }
         }
         const float sum = q.startval + q.amount;
         const float difference = q.startval - q.amount;
