@@ -8,7 +8,7 @@ for purpose in "$@"; do
     run) packages+=(fonts-wine) ;;
     test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    bench) packages+=(libbenchmark-dev xvfb x11-utils) ;;
+    bench) packages+=(libbenchmark-dev libx11-dev libxdamage-dev xvfb x11-utils) ;;
   esac
 done
 
