@@ -1,0 +1,40 @@
+#pragma once
+// What the benchmarks and the spin timing share: the built run folder, the English texts, and
+// screens opened through the real window registry with the program's own random source.
+#include <QString>
+#include <stdexcept>
+
+#include "app/windows.h"
+#include "platform/random.h"
+
+namespace bench {
+
+// Drops the offscreen platform's warning on every window raise, which would bury the tables.
+void quietOffscreenWarnings();
+// Points the program at this build's run folder and makes a missing picture throw, not exit.
+void useRunFolder();
+// Reads the real text table and applies English; throws when the table cannot be read.
+void loadEnglish();
+QString runFile(const QString& relative);
+
+// The real registry with every screen defined and a clock-seeded random source.
+class Screens {
+public:
+    Screens();
+    ~Screens();
+    // Creates and loads the screen without showing it.
+    template <class T>
+    T& open(const QString& name) {
+        auto* form = dynamic_cast<T*>(m_windows.load(name));
+        if (!form) throw std::runtime_error("cannot open " + name.toStdString());
+        return *form;
+    }
+    void close(const QString& name);
+    app::WindowRegistry& windows() { return m_windows; }
+
+private:
+    platform::ClockRandom m_random;
+    app::WindowRegistry m_windows;
+};
+
+}  // namespace bench
