@@ -249,3 +249,17 @@ TEST_F(FruitScreen, EachPictureIsReadOnceAScreen) {
 }
 
 }  // namespace
+
+TEST_F(FruitScreen, ReelPicturesAreReadAheadSoASpinNeedsNoFile) {
+    Fruit& f = open(1);
+    f.Timer1->setEnabled(false);  // the test turns the reels itself
+    f.showForm();
+    for (int turn = 0; turn < 40; ++turn) QCoreApplication::processEvents();
+    // Every reel picture is in memory now: a spin reads nothing, so none may be missing.
+    for (const auto& fruitPictures : kFruits)
+        for (const char* picture : {fruitPictures.spinning, fruitPictures.stopped})
+            ASSERT_TRUE(QFile::remove(folder.path() + "/" + folderName(picture)));
+    f.Timer1->setEnabled(true);
+    EXPECT_NO_THROW(spinTo(f, 120, 4, 7, 9));
+    EXPECT_EQ(f.shownPicture(2), stopped(9));
+}

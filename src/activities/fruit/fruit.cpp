@@ -1,5 +1,7 @@
 #include "activities/fruit/fruit.h"
 
+#include <QTimer>
+
 #include "activities/fruit/rules.h"
 #include "activities/shell/setupform.h"
 #include "app/language.h"
@@ -125,12 +127,36 @@ void Fruit::Timer1_Timer() {
 
 void Fruit::cmdsoln_Click() { Frame2->setVisible(true); }
 
-void Fruit::showFruit(int i, const char* picture) {
+const Picture& Fruit::fruitPicture(const char* picture) {
     const QString name = QString::fromLatin1(picture);
     auto it = m_pictures.find(name);
     if (it == m_pictures.end()) it = m_pictures.insert(name, requirePicture(name));
-    Image2[i].setPicture(*it);
-    m_shown[std::size_t(i)] = name;
+    return *it;
+}
+
+void Fruit::showFruit(int i, const char* picture) {
+    Image2[i].setPicture(fruitPicture(picture));
+    m_shown[std::size_t(i)] = QString::fromLatin1(picture);
+}
+
+void Fruit::showEvent(QShowEvent* event) {
+    Activity::showEvent(event);
+    if (!m_readingAhead) {
+        m_readingAhead = true;
+        QTimer::singleShot(0, this, &Fruit::readNextPicture);
+    }
+}
+
+void Fruit::readNextPicture() {
+    // One picture per turn of the event loop: no reel tick ever waits for the disk, and no turn is long.
+    for (const FruitInfo& f : kFruits) {
+        for (const char* picture : {f.spinning, f.stopped}) {
+            if (m_pictures.contains(QString::fromLatin1(picture))) continue;
+            fruitPicture(picture);
+            QTimer::singleShot(0, this, &Fruit::readNextPicture);
+            return;
+        }
+    }
 }
 
 }  // namespace fruit

@@ -40,6 +40,10 @@ protected:
 
 private:
     void showFruit(int i, const char* picture);
+    const platform::Picture& fruitPicture(const char* picture);
+    void readNextPicture();
+    void showEvent(QShowEvent* event) override;
+    bool m_readingAhead = false;
 
     std::array<QString, 3> m_shown;
     // Each fruit picture is read once per screen: decoding three a frame would stutter.
