@@ -20,18 +20,6 @@ using platform::LeftButton;
 
 const char* const kActivities[] = {"ordernum", "directed1", "dartboard", "fruit", "Titlefrm", "menu1"};
 
-// Counts the paint events a widget receives, to show that a timed step really repainted.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 QWidget* viewportOf(platform::Form& form) {
     auto* view = form.findChild<QGraphicsView*>();
@@ -80,7 +68,7 @@ void OrderingTileMoveWithRepaint(benchmark::State& state) {
         state.SkipWithError("no view in the window");
         return;
     }
-    PaintCounter counter(viewport);
+    bench::PaintCounter counter(viewport);
     platform::Label& tile = screen.Label2[2];
     screen.Label2_MouseDown(2, {LeftButton, 0, tile.width() / 2, tile.height() / 2});
     bench::HandlerClock clock(state);
@@ -105,7 +93,7 @@ void DirectedArrowMoveWithRepaint(benchmark::State& state) {
         state.SkipWithError("no view in the window");
         return;
     }
-    PaintCounter counter(viewport);
+    bench::PaintCounter counter(viewport);
     const float half = screen.Picture1->width() / 2;
     bench::HandlerClock clock(state);
     float step = 120;

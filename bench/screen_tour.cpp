@@ -28,17 +28,6 @@ long statusKb(const char* field) {
     return -1;
 }
 
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Shows a screen and returns the milliseconds until its view has been painted; -1 if it never is.
 double showAndPaint(bench::Screens& screens, const QString& name) {
@@ -47,7 +36,7 @@ double showAndPaint(bench::Screens& screens, const QString& name) {
     platform::Form* form = screens.windows().show(name);
     auto* view = form ? form->findChild<QGraphicsView*>() : nullptr;
     if (!view) return -1;
-    PaintCounter painted(view->viewport());
+    bench::PaintCounter painted(view->viewport());
     while (painted.paints == 0 && clock.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     QCoreApplication::processEvents();
     return painted.paints ? double(clock.nsecsElapsed()) / 1e6 : -1;

@@ -1,7 +1,10 @@
 #pragma once
 // What the benchmarks and the spin timing share: the built run folder, the English texts, and
 // screens opened through the real window registry with the program's own random source.
+#include <QEvent>
+#include <QObject>
 #include <QString>
+#include <QWidget>
 #include <stdexcept>
 
 #include "app/windows.h"
@@ -16,6 +19,19 @@ void useRunFolder();
 // Reads the real text table and applies English; throws when the table cannot be read.
 void loadEnglish();
 QString runFile(const QString& relative);
+
+// Counts the paint events a widget receives, to show that a timed step really repainted.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 // The real registry with every screen defined and a clock-seeded random source.
 class Screens {
