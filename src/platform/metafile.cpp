@@ -17,7 +17,6 @@ namespace platform {
 namespace {
 
 constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
-constexpr qsizetype kPlaceableBytes = 22;
 constexpr qsizetype kHeaderBytes = 18;
 constexpr qsizetype kRecordHeaderBytes = 6;
 constexpr int kMaxSide = 4096;         // pixels: whatever a file claims, memory stays bounded
