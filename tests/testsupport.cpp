@@ -4,6 +4,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <clocale>
+#include <cstdlib>
 
 #include "platform/failure.h"
 #include "platform/paths.h"
@@ -57,5 +61,32 @@ ThrowOnFailure::ThrowOnFailure() {
     platform::setFailureHandler([](int n, const QString& d) { throw UnexpectedFailure(n, d); });
 }
 ThrowOnFailure::~ThrowOnFailure() { platform::setFailureHandler({}); }
+
+namespace {
+bool commaLocaleSet() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
+        if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',') return true;
+    }
+    return false;
+}
+}  // namespace
+
+CommaLocale::CommaLocale() : m_before(std::setlocale(LC_ALL, nullptr)) {
+    if (commaLocaleSet()) {
+        m_available = true;
+        return;
+    }
+    // No German locale installed: compile one where only this test run looks for it.
+    const QString folder = QDir::tempPath() + QStringLiteral("/brevandel-test-locales");
+    const QString localedef = QStandardPaths::findExecutable(QStringLiteral("localedef"));
+    if (!localedef.isEmpty() && !QFileInfo::exists(folder + QStringLiteral("/de_DE.UTF-8"))) {
+        QDir().mkpath(folder);
+        QProcess::execute(localedef, {"-i", "de_DE", "-f", "UTF-8", folder + QStringLiteral("/de_DE.UTF-8")});
+    }
+    setenv("LOCPATH", folder.toLocal8Bit().constData(), 1);
+    m_available = commaLocaleSet();
+}
+
+CommaLocale::~CommaLocale() { std::setlocale(LC_ALL, m_before.constData()); }
 
 }  // namespace testsupport

@@ -37,4 +37,18 @@ public:
     ~ThrowOnFailure();
 };
 
+// Switches the C library's numbers to a decimal-comma locale (German) for the life of the object,
+// as a desktop with German regional settings does. Made with localedef in a private folder when
+// the machine has no such locale; available() is false only when that is impossible too.
+class CommaLocale {
+public:
+    CommaLocale();
+    ~CommaLocale();
+    bool available() const { return m_available; }
+
+private:
+    QByteArray m_before;
+    bool m_available = false;
+};
+
 }  // namespace testsupport

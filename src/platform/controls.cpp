@@ -6,6 +6,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/fonts.h"
 
@@ -38,6 +39,10 @@ int qtAlign(Align a) {
         case Align::Center: return Qt::AlignHCenter;
     }
     return Qt::AlignLeft;
+}
+MouseEvent eventOf(int button, const QGraphicsSceneMouseEvent* e) {
+    return {button, shiftMask(e->modifiers()), float(e->pos().x()), float(e->pos().y()), float(e->scenePos().x()),
+            float(e->scenePos().y())};
 }
 // A clone joins its original's container, hidden until the screen shows it.
 template <class T>
@@ -160,6 +165,21 @@ void Control::drawCaption(QPainter* painter, const QRectF& rect, int flags) cons
     painter->drawText(rect, flags | qtAlign(m_align), m_caption);
 }
 
+QPointF Control::pointerInContainer(const MouseEvent& e) const {
+    const MouseEvent full = onForm(e);
+    const QPointF origin = parentItem() ? parentItem()->scenePos() : QPointF();
+    return QPointF(full.formX, full.formY) - origin;
+}
+
+MouseEvent Control::onForm(MouseEvent e) const {
+    if (std::isnan(e.formX) || std::isnan(e.formY)) {
+        const QPointF p = mapToScene(QPointF(e.x, e.y));
+        e.formX = float(p.x());
+        e.formY = float(p.y());
+    }
+    return e;
+}
+
 void Control::clicked() {
     if (onClick) onClick();
 }
@@ -167,21 +187,21 @@ void Control::clicked() {
 void Control::press(const MouseEvent& event) {
     if (!m_enabled) return;
     m_pressed = true;
-    if (onMouseDown) onMouseDown(event);
+    if (onMouseDown) onMouseDown(onForm(event));
 }
 void Control::moveMouse(const MouseEvent& event) {
     if (!m_enabled) {
-        if (onDisabledMouseMove) onDisabledMouseMove(event);
+        if (onDisabledMouseMove) onDisabledMouseMove(onForm(event));
         return;
     }
-    if (onMouseMove) onMouseMove(event);
+    if (onMouseMove) onMouseMove(onForm(event));
 }
 void Control::release(const MouseEvent& event) {
     if (!m_enabled) return;
     const bool wasPressed = m_pressed;
     m_pressed = false;
     update();
-    if (onMouseUp) onMouseUp(event);
+    if (onMouseUp) onMouseUp(onForm(event));
     if (wasPressed && event.button == LeftButton && boundingRect().contains(QPointF(event.x, event.y))) clicked();
 }
 void Control::click() {
@@ -195,13 +215,13 @@ void Control::mousePressEvent(QGraphicsSceneMouseEvent* event) {
     }
     event->accept();
     update();
-    press({buttonBit(event->button()), shiftMask(event->modifiers()), float(event->pos().x()), float(event->pos().y())});
+    press(eventOf(buttonBit(event->button()), event));
 }
 void Control::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
-    moveMouse({buttonMask(event->buttons()), shiftMask(event->modifiers()), float(event->pos().x()), float(event->pos().y())});
+    moveMouse(eventOf(buttonMask(event->buttons()), event));
 }
 void Control::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
-    release({buttonBit(event->button()), shiftMask(event->modifiers()), float(event->pos().x()), float(event->pos().y())});
+    release(eventOf(buttonBit(event->button()), event));
 }
 void Control::hoverMoveEvent(QGraphicsSceneHoverEvent* event) {
     moveMouse({0, shiftMask(event->modifiers()), float(event->pos().x()), float(event->pos().y())});
@@ -214,6 +234,18 @@ void Control::hoverEnterEvent(QGraphicsSceneHoverEvent* event) {
 void Control::hoverLeaveEvent(QGraphicsSceneHoverEvent*) {
     m_hovered = false;
     update();
+}
+
+// ---- Grip
+void Grip::take(const Control& control, const MouseEvent& press) {
+    takeAt(control, press, control.pointerInContainer(press) - QPointF(control.left(), control.top()));
+}
+void Grip::takeAt(const Control&, const MouseEvent&, QPointF offset) {
+    m_offset = offset;
+    m_held = true;
+}
+QPointF Grip::place(const Control& control, const MouseEvent& move) const {
+    return control.pointerInContainer(move) - m_offset;
 }
 
 // ---- Label

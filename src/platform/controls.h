@@ -4,7 +4,9 @@
 #include <QGraphicsItem>
 #include <QImage>
 #include <QString>
+#include <QPointF>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,6 +23,11 @@ struct MouseEvent {
     int shift = 0;
     float x = 0;     // twips from the control's left edge
     float y = 0;     // twips from the control's top edge
+    // The pointer on the form, in twips. Drags follow this: x and y are measured from wherever the
+    // control stood when the event was made, which a burst of moves may already have changed.
+    // Left unset by a caller, the control fills it in from x and y as it stands now.
+    float formX = std::numeric_limits<float>::quiet_NaN();
+    float formY = std::numeric_limits<float>::quiet_NaN();
 };
 
 struct FontSpec {
@@ -92,6 +99,9 @@ public:
     // Moves over a disabled control belong to what holds it.
     std::function<void(const MouseEvent&)> onDisabledMouseMove;
 
+    // The pointer of an event in the coordinates this control's left and top are given in.
+    QPointF pointerInContainer(const MouseEvent& event) const;
+
     // A copy for a control array: same look and place, the given index, hidden.
     virtual Control* cloneAs(int index) const = 0;
 
@@ -105,6 +115,7 @@ public:
 
 protected:
     void copyLookTo(Control& other) const;
+    MouseEvent onForm(MouseEvent event) const;
     QFont qfont() const;
     void drawCaption(QPainter* painter, const QRectF& rect, int flags) const;
     virtual void clicked();
@@ -255,6 +266,24 @@ public:
 private:
     void resizeSurface();
     QImage m_surface;
+};
+
+// A control held by the pointer: the point where it was grabbed stays under the pointer, however
+// the moves arrive (one by one, or in a burst before the screen repaints).
+class Grip {
+public:
+    // Takes hold at the pointer of a press.
+    void take(const Control& control, const MouseEvent& press);
+    // Takes hold as if grabbed at `offset` from the control's top left (its centre, say).
+    void takeAt(const Control& control, const MouseEvent& press, QPointF offset);
+    void letGo() { m_held = false; }
+    bool held() const { return m_held; }
+    // Where the control's top left belongs for this move, in its container's coordinates.
+    QPointF place(const Control& control, const MouseEvent& move) const;
+
+private:
+    QPointF m_offset;
+    bool m_held = false;
 };
 
 // Several controls under one name, told apart by an index; element 0 is the design's, the rest are

@@ -71,7 +71,7 @@ public:
 
 protected:
     static MouseEvent eventOf(int button, Qt::KeyboardModifiers m, QPointF p) {
-        return {button, shiftBits(m), float(p.x()), float(p.y())};
+        return {button, shiftBits(m), float(p.x()), float(p.y()), float(p.x()), float(p.y())};
     }
     void hoverMoveEvent(QGraphicsSceneHoverEvent* e) override { m_form->Form_MouseMove(eventOf(0, e->modifiers(), e->pos())); }
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override {

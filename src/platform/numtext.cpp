@@ -1,8 +1,7 @@
 #include "platform/numtext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace platform {
@@ -17,15 +16,18 @@ struct Decimal {
 
 Decimal toDecimal(double value, int significant) {
     Decimal d;
+    // to_chars ignores the process locale, which Qt sets from the desktop's regional settings.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
-    std::string s(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
+    std::string s(buffer, written.ptr);
     if (!s.empty() && s[0] == '-') {
         d.negative = true;
         s.erase(0, 1);
     }
     const auto e = s.find('e');
-    d.exponent = std::atoi(s.c_str() + e + 1);
+    const char* exponent = s.c_str() + e + 1;
+    if (*exponent == '+') ++exponent;
+    std::from_chars(exponent, s.c_str() + s.size(), d.exponent);
     for (std::size_t i = 0; i < e; ++i)
         if (s[i] != '.') d.digits += s[i];
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
@@ -119,7 +121,12 @@ double numValue(const QString& text) {
         }
     }
     if (!digits) return 0;
-    return std::strtod(number.toLatin1().constData(), nullptr);
+    const QByteArray latin = number.toLatin1();
+    const char* first = latin.constData();
+    if (*first == '+') ++first;  // from_chars takes no plus sign
+    double value = 0;
+    std::from_chars(first, latin.constData() + latin.size(), value);
+    return value;
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "platform/numtext.h"
+#include "testsupport.h"
 
 using platform::fixedText;
 using platform::numText;
@@ -63,4 +64,19 @@ TEST(NumText, RoundTripsEveryTenthOnALine) {
         const double v = i / 10.0;
         EXPECT_DOUBLE_EQ(numValue(numText(v)), v) << i;
     }
+}
+
+TEST(NumText, WritesAndReadsTheSameUnderADecimalCommaDesktop) {
+    const testsupport::CommaLocale german;
+    if (!german.available()) GTEST_SKIP() << "no decimal-comma locale could be made on this machine";
+    EXPECT_EQ(numText(-3.0f), "-3");
+    EXPECT_EQ(numText(10.0f), "10");
+    EXPECT_EQ(numText(-8.19f + 0.1f), "-8.089999");
+    EXPECT_EQ(numText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(fixedText(2.675, 2), "2.68");
+    EXPECT_EQ(fixedText(-0.04, 1), "0.0");
+    EXPECT_DOUBLE_EQ(numValue("10"), 10.0);
+    EXPECT_DOUBLE_EQ(numValue("-9.95"), -9.95);
+    EXPECT_DOUBLE_EQ(numValue("+2.5"), 2.5);
+    for (int i = -100; i <= 100; ++i) EXPECT_DOUBLE_EQ(numValue(numText(i / 100.0)), i / 100.0) << i;
 }
