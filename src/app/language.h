@@ -1,5 +1,6 @@
 #pragma once
 // The language state the whole program shares: the text table, the chosen language and its texts.
+#include <QHash>
 #include <QString>
 #include <array>
 #include <optional>
@@ -36,6 +37,10 @@ private:
 // The English name of a language index (0–13), or nullopt for any other value.
 std::optional<QString> languageName(const LangIndex& index);
 
+using TextRow = std::array<QString, kFileColumns>;
+using TextRows = std::vector<TextRow>;
+using TextBlocks = QHash<QString, TextRows>;
+
 struct LanguageState {
     // texttable(column, row): 19 × 501 cells, all empty until a text file fills columns 0–6, rows 0–201.
     std::vector<QString> texttable = std::vector<QString>(kTableColumns * kTableRows);
@@ -54,6 +59,8 @@ struct LanguageState {
     std::array<QString, 4> txtdirectedmsgs;
     QString txtdirectedopt2, txtdirectedopt3;
     std::array<QString, 4> txtjotterbuttons;
+    // The newer activities' texts by block name, every language (see app/textblocks.h).
+    TextBlocks blocks;
 
     QString& cell(int column, int row) { return texttable[static_cast<std::size_t>(row * kTableColumns + column)]; }
     const QString& cell(int column, int row) const {

@@ -149,14 +149,16 @@ void Control::copyLookTo(Control& other) const {
     other.m_align = m_align;
 }
 
-QFont Control::qfont() const {
-    QFont f(fontFamily(m_font.name, m_font.bold));
+QFont sceneFont(const FontSpec& spec) {
+    QFont f(fontFamily(spec.name, spec.bold));
     // The scene's unit is the twip, so a point is 20 units; the view scales it to the screen.
-    f.setPixelSize(std::max(1, qRound(m_font.size * kTwipsPerPoint)));
-    f.setBold(m_font.bold);
+    f.setPixelSize(std::max(1, qRound(spec.size * kTwipsPerPoint)));
+    f.setBold(spec.bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
+
+QFont Control::qfont() const { return sceneFont(m_font); }
 
 void Control::drawCaption(QPainter* painter, const QRectF& rect, int flags) const {
     if (m_caption.isEmpty()) return;
@@ -261,6 +263,24 @@ void Label::fitToCaption() {
     const QFontMetricsF metrics(qfont());
     setWidth(float(std::ceil(metrics.horizontalAdvance(caption()))) + 30);
     setHeight(float(std::ceil(metrics.height())));
+}
+bool Label::captionFits(const QString& text, float points) const {
+    FontSpec spec = font();
+    spec.size = points;
+    const QFontMetricsF metrics(sceneFont(spec));
+    const float inset = border() ? 60 : 0;
+    const QRectF room(0, 0, width() - inset, 1e6);
+    const QRectF needed = metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, text);
+    // A word wider than the box would be cut, not wrapped.
+    return needed.width() <= room.width() + 0.5 && needed.height() <= height() - (border() ? 15 : 0) + 0.5;
+}
+float Label::setCaptionFitted(const QString& text, float smallest) {
+    if (m_designSize <= 0) m_designSize = font().size;
+    float size = m_designSize;
+    while (size > smallest && !captionFits(text, size)) size = std::max(smallest, size - 0.5f);
+    setFontSize(size);
+    setCaption(text);
+    return size;
 }
 Control* Label::cloneAs(int idx) const {
     auto* copy = new Label(name(), left(), top(), width(), height(), idx);

@@ -1,6 +1,7 @@
 #pragma once
 // The controls a screen is built from, placed in twips inside their form or frame.
 #include <QColor>
+#include <QFont>
 #include <QGraphicsItem>
 #include <QImage>
 #include <QString>
@@ -37,6 +38,9 @@ struct FontSpec {
 };
 
 enum class Align { Left, Right, Center };
+
+// The font a control draws with: sizes in twips, as the scene measures everything.
+QFont sceneFont(const FontSpec& spec);
 
 namespace colors {
 inline const QColor Page{0x31, 0x87, 0xD7};
@@ -150,6 +154,11 @@ public:
     using Control::Control;
     // Grows or shrinks the label to fit its caption on one line.
     void setAutoSize(bool autoSize);
+    // Sets the caption at the label's own font size, or smaller, down to `smallest` points, when a
+    // long language's words would not fit the box otherwise. Returns the size chosen.
+    float setCaptionFitted(const QString& caption, float smallest);
+    // Whether the caption, word-wrapped, fits the label at the given size.
+    bool captionFits(const QString& caption, float points) const;
     void setCaption(const QString& caption) override;
     Control* cloneAs(int index) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
@@ -157,6 +166,7 @@ public:
 private:
     void fitToCaption();
     bool m_autoSize = false;
+    float m_designSize = 0;  // the size a fitted caption starts from
 };
 
 class CommandButton : public Control {

@@ -15,18 +15,18 @@ constexpr float kSixthEntryDrop = 4500;  // one empty slot above the sixth entry
 constexpr float kSixthEntryWidth = 4000;
 constexpr float kScreenWidth = 12000;
 
-// Every entry without an activity of its own opens its menu's stand-in screen.
+// What each entry opens. An entry whose activity is not in the build opens its menu's stand-in.
 const std::array<MenuDesign, Menu::kMenus> kMenuDesigns{{
     {0, 5175, &app::LanguageState::txtmenu1items,
-     {"placeholder1", "ordernum", "placeholder1", "placeholder1", "placeholder1"}, EnglishTest::None, nullptr},
+     {"placevalue", "ordernum", "rounding", "factors", "primes"}, EnglishTest::None, nullptr},
     {1, 5175, &app::LanguageState::txtmenu2items,
-     {"placeholder2", "placeholder2", "placeholder2", "dartboard", "placeholder2"}, EnglishTest::ByName, "placeholder2"},
+     {"bonds", "tables", "doubles", "dartboard", "money"}, EnglishTest::ByName, "money2"},
     {2, 4695, &app::LanguageState::txtmenu3items,
-     {"fruit", "placeholder3", "placeholder3", "placeholder3", "placeholder3"}, EnglishTest::ByIndex, "placeholder3"},
+     {"fruit", "missing", "operations", "columns", "division"}, EnglishTest::ByIndex, "division2"},
     {3, 6375, &app::LanguageState::txtmenu4items,
-     {"placeholder4", "placeholder4", "placeholder4", "directed1", "placeholder4"}, EnglishTest::ByIndex, "placeholder4"},
+     {"countback", "negatives", "temperature", "directed1", "bank"}, EnglishTest::ByIndex, "bank2"},
     {4, 4695, &app::LanguageState::txtmenu5items,
-     {"placeholder5", "placeholder5", "placeholder5", "placeholder5", "placeholder5"}, EnglishTest::None, nullptr},
+     {"angles", "symmetry", "area", "coordinates", "solids"}, EnglishTest::None, nullptr},
 }};
 
 Label* styledLabel(Label* label, float points, const QColor& back, bool opaque) {
@@ -110,13 +110,15 @@ void Menu::Form_Load() {
 
 QString Menu::screenFor(int index) const {
     if (index < 0 || index >= kEntries) return {};
+    QString screen = QString::fromLatin1(m_design.screens[static_cast<std::size_t>(index)]);
     if (index == kEntries - 1 && m_design.lastEntryTest != EnglishTest::None) {
         const app::LanguageState& l = app::lang();
         const bool english = m_design.lastEntryTest == EnglishTest::ByName ? l.langname == QLatin1String("English")
                                                                             : l.langIndexValue() == 0;
-        if (!english) return QString::fromLatin1(m_design.lastEntryOtherLanguage);
+        if (!english) screen = QString::fromLatin1(m_design.lastEntryOtherLanguage);
     }
-    return QString::fromLatin1(m_design.screens[static_cast<std::size_t>(index)]);
+    const QString standIn = QStringLiteral("placeholder%1").arg(m_number);
+    return !m_windows.defines(screen) && m_windows.defines(standIn) ? standIn : screen;
 }
 
 void Menu::Form_MouseMove(const MouseEvent&) {

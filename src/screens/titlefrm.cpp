@@ -3,6 +3,7 @@
 #include "activities/shell/setupform.h"
 #include "app/language.h"
 #include "app/languagefile.h"
+#include "app/textblocks.h"
 #include "app/windows.h"
 #include "platform/paths.h"
 
@@ -81,6 +82,8 @@ void Titlefrm::readlanguagefile() {
 }
 
 bool Titlefrm::loadtexttable() {
+    // The newer activities' texts are a file of their own; without it their captions stay empty.
+    app::readTextBlocks(resolvePath(QStringLiteral("text\\activities.csv")), app::lang());
     if (!app::readTextTable(resolvePath(QStringLiteral("text\\text.csv")), app::lang())) return false;
     return app::applylanguage();
 }

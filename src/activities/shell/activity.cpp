@@ -1,5 +1,6 @@
 #include "activities/shell/activity.h"
 
+#include "activities/shell/numberpad.h"
 #include "app/windows.h"
 
 namespace shell {
@@ -63,6 +64,15 @@ void Activity::showCross() {
     tmrcross->setEnabled(true);
 }
 
+void Activity::clearFeedback() {
+    tmrtick->setEnabled(false);
+    tmrcross->setEnabled(false);
+    imgtick->setVisible(false);
+    imgcross->setVisible(false);
+    imgtick->setWidth(0);
+    imgcross->setWidth(0);
+}
+
 void Activity::tmrtick_Timer() { uncover(*imgtick, *tmrtick); }
 void Activity::tmrcross_Timer() { uncover(*imgcross, *tmrcross); }
 
@@ -75,6 +85,7 @@ void Activity::cmdexit_Click() {
 }
 
 bool Activity::Form_KeyDown(int qtKey) {
+    if (m_pad && m_pad->keyDown(qtKey)) return true;
     switch (qtKey) {
         case Qt::Key_Space:
         case Qt::Key_PageDown: return press(cmdgo);

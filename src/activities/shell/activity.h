@@ -13,6 +13,8 @@ class RandomSource;
 
 namespace shell {
 
+class NumberPad;
+
 // How the activities differ in what they share.
 struct ActivityKind {
     const char* screen;       // the screen's name
@@ -62,6 +64,11 @@ protected:
     // The feedback after a check: the picture starts again from width 0 and its timer uncovers it.
     void showTick();
     void showCross();
+    void judge(bool right) { right ? showTick() : showCross(); }
+    // Hides the tick or cross of the last check and stops uncovering it (a new question, a new mode).
+    void clearFeedback();
+    // Digits, separators, minus and delete typed on the keyboard go to this pad while it shows.
+    void usePad(NumberPad* pad) { m_pad = pad; }
     // Space or Page Down: new question; Enter: check; S: solution; J: Jotter; Escape: exit.
     bool Form_KeyDown(int qtKey) override;
 
@@ -71,6 +78,7 @@ protected:
 private:
     const ActivityKind& m_kind;
     app::WindowRegistry& m_windows;
+    NumberPad* m_pad = nullptr;
 };
 
 }  // namespace shell
