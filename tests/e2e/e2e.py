@@ -180,6 +180,16 @@ class Program:
         x1, y1 = self.point(window, scene, left + width, top + height)
         return self.pixels(path, x0, y0, max(1, x1 - x0), max(1, y1 - y0))
 
+    def read_text(self, path, window, scene, left, top, width, height, ink="#ffff00"):
+        """The text written in one colour inside a rectangle of a screenshot, read by OCR: the ink
+        is made black on white and enlarged, which big bold screen text reads reliably from."""
+        x0, y0 = self.point(window, scene, left, top)
+        x1, y1 = self.point(window, scene, left + width, top + height)
+        crop = path[:-4] + "-ocr.png"
+        run("convert", path, "-crop", f"{x1 - x0}x{y1 - y0}+{x0}+{y0}", "+repage", "-fuzz", "35%", "-fill", "black",
+            "-opaque", ink, "-fuzz", "0", "-fill", "white", "+opaque", "black", "-resize", "300%", crop)
+        return run("tesseract", crop, "-", "--psm", "6").strip()
+
     def close(self):
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGTERM)
@@ -508,12 +518,29 @@ SCENARIOS = {
 }
 
 
+def activity_scenarios():
+    """The scenarios of the activities, one module each in the activities folder beside this file.
+    Each module imports this one as `e2e` and defines SCENARIOS like the table above."""
+    import importlib.util
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "activities")
+    found = {}
+    for entry in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+        if not entry.endswith(".py"):
+            continue
+        spec = importlib.util.spec_from_file_location(f"e2e_{entry[:-3]}", os.path.join(folder, entry))
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        found.update(module.SCENARIOS)
+    return found
+
+
 def main(argv):
     if len(argv) < 3:
         print(__doc__)
         return 2
     run_folder, shots = os.path.abspath(argv[1]), os.path.abspath(argv[2])
     os.makedirs(shots, exist_ok=True)
+    SCENARIOS.update(activity_scenarios())
     names = argv[3:] or list(SCENARIOS)
     passed = failed = 0
     for name in names:
