@@ -7,6 +7,7 @@
 
 #include "app/catalogue.h"
 #include "app/language.h"
+#include "app/textblocks.h"
 #include "platform/failure.h"
 #include "platform/paths.h"
 
@@ -36,6 +37,7 @@ void loadEnglish() {
     app::LanguageState& state = app::lang();
     if (!app::readTextTable(runFile(QStringLiteral("text/text.csv")), state))
         throw std::runtime_error("cannot read the run folder's text/text.csv");
+    app::readTextBlocks(runFile(QStringLiteral("text/activities.csv")), state);
     state.langindex = app::LangIndex::number(0);
     if (!app::applylanguage()) throw std::runtime_error("English does not apply");
 }
@@ -45,6 +47,20 @@ Screens::Screens() : m_windows(m_random) { app::defineScreens(m_windows); }
 Screens::~Screens() {
     for (const QString& name : m_windows.openNames()) m_windows.close(name);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+platform::Form& showAt(Screens& screens, const QString& name, double zoom) {
+    platform::setZoom(zoom);
+    auto& form = screens.open<platform::Form>(name);
+    form.showForm();
+    QCoreApplication::processEvents();
+    return form;
+}
+
+bool repaint(QWidget* window) {
+    PaintCounter counter(window);
+    QCoreApplication::processEvents();
+    return counter.paints > 0;
 }
 
 void Screens::close(const QString& name) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/windows.h"
+#include "platform/form.h"
 #include "platform/random.h"
 
 namespace bench {
@@ -52,5 +53,10 @@ private:
     platform::ClockRandom m_random;
     app::WindowRegistry m_windows;
 };
+
+// Opens a screen and shows it at the given zoom, its first paint done, for frame timings.
+platform::Form& showAt(Screens& screens, const QString& name, double zoom);
+// Processes events until the window has repainted what changed; returns whether it painted.
+bool repaint(QWidget* window);
 
 }  // namespace bench
