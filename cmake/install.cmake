@@ -86,3 +86,19 @@ if(BREVANDEL_APPSTREAMCLI)
   set_tests_properties(packaging.metainfo PROPERTIES FAIL_REGULAR_EXPRESSION "(^|\n)[EW]: ")
 endif()
 
+# Installing the package for real, running it as an ordinary user and removing it: only where the
+# tests run as root on a Debian system, and never on a sanitizer or fuzzing build.
+find_package(Python3 COMPONENTS Interpreter)
+find_program(BREVANDEL_APT_GET apt-get)
+find_program(BREVANDEL_USERADD useradd)
+find_program(BREVANDEL_RUNUSER runuser)
+execute_process(COMMAND id -u OUTPUT_VARIABLE brevandel_uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(brevandel_uid STREQUAL "0" AND BREVANDEL_APT_GET AND BREVANDEL_USERADD AND BREVANDEL_RUNUSER
+   AND Python3_FOUND AND XVFB AND XDOTOOL AND IMAGEMAGICK_CONVERT
+   AND NOT BREVANDEL_SANITIZE AND NOT BREVANDEL_FUZZ)
+  add_test(NAME package COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/package/package_test.py
+    ${CMAKE_BINARY_DIR} ${BREVANDEL_RUN_DIR} ${CMAKE_BINARY_DIR}/package-shots)
+  set_tests_properties(package PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+else()
+  message(STATUS "Not root on Debian, or a sanitizer build: the package install test is not registered")
+endif()
