@@ -1,4 +1,6 @@
-// Paints every picture of the program into the run folder given as the only argument.
+// Paints every picture of the program into the run folder given as the only argument, or with
+// --icons <folder>, the desktop icon theme's files of the program's icon.
+#include "appicon.h"
 #include "canvas.h"
 #include "pictures.h"
 
@@ -27,8 +29,10 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--icons")
+        return artwork::writeAppIcons(QString::fromLocal8Bit(argv[2]), QStringLiteral("brevandel")) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: brevandel_artwork <run folder>\n");
+        std::fprintf(stderr, "usage: brevandel_artwork <run folder> | --icons <folder>\n");
         return 2;
     }
     const QDir runFolder(QString::fromLocal8Bit(argv[1]));

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that are missing for the given purpose: run, test, fuzz or bench.
+# Installs the Debian/Ubuntu packages that are missing for the given purpose: run, test, fuzz, bench or package.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
@@ -9,6 +9,7 @@ for purpose in "$@"; do
     test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils tesseract-ocr) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     bench) packages+=(libbenchmark-dev libx11-dev libxdamage-dev xvfb x11-utils) ;;
+    package) packages+=(dpkg-dev file desktop-file-utils appstream lintian) ;;
   esac
 done
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: unit, screen and end-to-end.
+# Installs what is missing, builds everything and runs every test: unit, screen, end-to-end and,
+# as root on Debian, installing the package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh test
+bash scripts/deps.sh test package
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "buildinfo.h"
+
 namespace platform {
 namespace {
 QString& folderOverride() {
@@ -15,12 +17,24 @@ QString& configOverride() {
     static QString folder;
     return folder;
 }
+
+// An installed copy's data folder belongs to the package: never written to, even by root.
+bool installedCopy() {
+    return folderOverride().isEmpty() && QCoreApplication::instance() &&
+           programFolder() != QCoreApplication::applicationDirPath();
+}
 }  // namespace
+
+QString dataFolderFor(const QString& executableFolder) {
+    const QString installed = QDir::cleanPath(executableFolder + QStringLiteral("/" BREVANDEL_DATA_FROM_BIN));
+    return QFileInfo(installed).isDir() ? installed : executableFolder;
+}
 
 QString programFolder() {
     if (!folderOverride().isEmpty()) return folderOverride();
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    if (!QCoreApplication::instance()) return QDir::currentPath();
+    static const QString folder = dataFolderFor(QCoreApplication::applicationDirPath());
+    return folder;
 }
 
 void setProgramFolder(const QString& folder) { folderOverride() = folder; }
@@ -59,14 +73,14 @@ QString resolvePath(const QString& relativeName) {
 
 QString userConfigFolder() {
     if (!configOverride().isEmpty()) return configOverride();
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/brevandel");
 }
 
 void setUserConfigFolder(const QString& folder) { configOverride() = folder; }
 
 QString writableFolder() {
     const QFileInfo info(programFolder());
-    if (info.isDir() && info.isWritable()) return programFolder();
+    if (!installedCopy() && info.isDir() && info.isWritable()) return programFolder();
     return userConfigFolder();
 }
 
