@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir runtime;  // a private runtime folder, as Qt expects one
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    // A school-wide language on this machine must not change what the screen tests see.
+    const QTemporaryDir systemConfig;
+    qputenv("XDG_CONFIG_DIRS", systemConfig.path().toUtf8());
     qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     platform::registerFonts();
