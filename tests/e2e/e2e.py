@@ -5,7 +5,8 @@ Each scenario starts the built program from a private copy of the run folder on 
 clicks and drags where a teacher would, and looks at screenshots. Screenshots are kept in the
 output folder; a failing scenario names the last one it took.
 
-usage: e2e.py RUN_FOLDER OUTPUT_FOLDER [scenario ...]
+usage: e2e.py RUN_FOLDER OUTPUT_FOLDER [scenario ... | --core | --module NAME]
+  --core runs the scenarios of this file, --module those of activities/NAME.py; no names runs all.
 """
 import os
 import re
@@ -518,14 +519,14 @@ SCENARIOS = {
 }
 
 
-def activity_scenarios():
+def activity_scenarios(only=None):
     """The scenarios of the activities, one module each in the activities folder beside this file.
     Each module imports this one as `e2e` and defines SCENARIOS like the table above."""
     import importlib.util
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "activities")
     found = {}
     for entry in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
-        if not entry.endswith(".py"):
+        if not entry.endswith(".py") or (only is not None and entry[:-3] != only):
             continue
         spec = importlib.util.spec_from_file_location(f"e2e_{entry[:-3]}", os.path.join(folder, entry))
         module = importlib.util.module_from_spec(spec)
@@ -540,8 +541,18 @@ def main(argv):
         return 2
     run_folder, shots = os.path.abspath(argv[1]), os.path.abspath(argv[2])
     os.makedirs(shots, exist_ok=True)
-    SCENARIOS.update(activity_scenarios())
-    names = argv[3:] or list(SCENARIOS)
+    if argv[3:4] == ["--core"]:
+        names = list(SCENARIOS)
+    elif argv[3:4] == ["--module"] and len(argv) > 4:
+        module = activity_scenarios(argv[4])
+        if not module:
+            print(f"no scenarios in activities/{argv[4]}.py")
+            return 2
+        SCENARIOS.update(module)
+        names = list(module)
+    else:
+        SCENARIOS.update(activity_scenarios())
+        names = argv[3:] or list(SCENARIOS)
     passed = failed = 0
     for name in names:
         started = time.time()
