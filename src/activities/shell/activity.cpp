@@ -63,6 +63,13 @@ void Activity::showCross() {
     tmrcross->setEnabled(true);
 }
 
+void Activity::clearFeedback() {
+    imgtick->setVisible(false);
+    imgcross->setVisible(false);
+    tmrtick->setEnabled(false);
+    tmrcross->setEnabled(false);
+}
+
 void Activity::tmrtick_Timer() { uncover(*imgtick, *tmrtick); }
 void Activity::tmrcross_Timer() { uncover(*imgcross, *tmrcross); }
 

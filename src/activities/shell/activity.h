@@ -62,6 +62,8 @@ protected:
     // The feedback after a check: the picture starts again from width 0 and its timer uncovers it.
     void showTick();
     void showCross();
+    // A new question takes the last verdict away: hidden, and no timer left to uncover it again.
+    void clearFeedback();
     // Space or Page Down: new question; Enter: check; S: solution; J: Jotter; Escape: exit.
     bool Form_KeyDown(int qtKey) override;
 
