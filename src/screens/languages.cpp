@@ -77,7 +77,16 @@ Languages::Languages(app::WindowRegistry& windows)
 
     for (int i = 0; i < kOptions; ++i) Option1[i].onClick = [this, i] { Option1_Click(i); };
     Command1->onClick = [this] { Command1_Click(); };
-    tellNotSaved = [this](const QString& message) { QMessageBox::information(this, caption(), message); };
+    tellNotSaved = [this](const QString& message) { notSavedBox(message)->exec(); };
+}
+
+std::unique_ptr<QMessageBox> Languages::notSavedBox(const QString& message) {
+    const app::LanguageState& l = app::lang();
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information,
+                                             l.txtchangelang.isEmpty() ? caption() : l.txtchangelang, message,
+                                             QMessageBox::NoButton, this);
+    box->addButton(l.txtok.isEmpty() ? QStringLiteral("OK") : l.txtok, QMessageBox::AcceptRole);
+    return box;
 }
 
 QString Languages::languagename(int column, int row) const {
