@@ -41,6 +41,8 @@ Dartboard::Dartboard(app::WindowRegistry& windows) : Activity(shell::kDartboard,
     Label8->setWidth(Image1->left() - kGapBeforePicture - Label8->left());
     Image2 = add<Image>(nullptr, "Image2", 1440, 660, 7200, 7200);
     Image2->setStretch(true);
+    // A wrapped question's second line reaches the board picture's top edge: it stands in front.
+    Label8->setZValue(Image2->zValue() + 1);
     // The darts take their pictures' own size, which their offsets are measured for.
     for (int i = 0; i < 3; ++i) {
         auto* dart = add<Image>(nullptr, "Image3", kDartDesign[i].left, kDartDesign[i].top, 495, 495, i);
