@@ -14,6 +14,7 @@
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/shell/activity.h"
+#include "activities/shell/modes.h"
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "screens/intro0.h"
@@ -77,8 +78,9 @@ Soak::~Soak() {
 }
 
 void Soak::start() {
-    // A fresh start of the program: nothing of the last run's language survives it.
+    // A fresh start of the program: nothing of the last run's language or modes survives it.
     app::lang() = app::LanguageState{};
+    shell::ModeButtons::forgetAll();
     m_windows = std::make_unique<app::WindowRegistry>(m_screens);
     app::defineScreens(*m_windows);
     m_windows->show(QStringLiteral("Titlefrm"));
