@@ -14,7 +14,25 @@ constexpr float kPointRadius = 120;
 constexpr float kGrabRadius = 420;  // a finger on a whiteboard lands this close to a point's centre
 }  // namespace
 
+// What never moves while a point is dragged: painted once at the screen's resolution and kept, so a
+// drag step only repaints the points.
+class Axes::Paper : public QGraphicsItem {
+public:
+    explicit Paper(Axes* axes) : QGraphicsItem(axes), m_axes(axes) {
+        setFlag(QGraphicsItem::ItemStacksBehindParent);
+        setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        setAcceptedMouseButtons(Qt::NoButton);
+    }
+    QRectF boundingRect() const override { return m_axes->boundingRect(); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override { m_axes->paintPaper(painter); }
+    void changed() { update(); }
+
+private:
+    Axes* m_axes;
+};
+
 Axes::Axes(const QString& name, float left, float top, float size) : Control(name, left, top, size, size) {
+    m_paper = new Paper(this);
     setOpaque(true);
     setBackColor(colors::White);
     setLabelFont(m_labelFont);
@@ -27,6 +45,7 @@ void Axes::setRange(int low, int high, int labelEvery) {
     m_low = low;
     m_high = std::max(high, low + 1);
     m_labelEvery = std::max(1, labelEvery);
+    m_paper->changed();
     update();
 }
 
@@ -80,6 +99,7 @@ void Axes::setLabelFont(const FontSpec& font) {
     FontSpec letters = font;
     letters.size = font.size * 1.5f;
     m_pointFont = sceneFont(letters);
+    if (m_paper) m_paper->changed();
     update();
 }
 
@@ -118,7 +138,7 @@ void Axes::released(const MouseEvent& e) {
 
 Control* Axes::cloneAs(int) const { return nullptr; }
 
-void Axes::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void Axes::paintPaper(QPainter* painter) const {
     painter->setRenderHint(QPainter::Antialiasing);
     const QRectF p = paper();
     painter->fillRect(p, backColor());
@@ -152,6 +172,11 @@ void Axes::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const QPointF xEnd = pointOf({double(m_high), double(origin)}), yEnd = pointOf({double(origin), double(m_high)});
     painter->drawText(QRectF(xEnd.x() + 60, xEnd.y() - h / 2, kEndRoom, h), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("x"));
     painter->drawText(QRectF(yEnd.x() - kEndRoom / 2, yEnd.y() - kEndRoom, kEndRoom, h), Qt::AlignCenter, QStringLiteral("y"));
+}
+
+void Axes::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
+    const int origin = std::clamp(0, m_low, m_high);
 
     if (m_shape.size() >= 2) {
         painter->setPen(QPen(QColor(0x20, 0x60, 0xC0), 3 * kTwipsPerPixel, Qt::SolidLine, Qt::RoundCap));

@@ -53,6 +53,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
 private:
+    class Paper;
+    friend class Paper;
+    void paintPaper(QPainter* painter) const;
     float unit() const;
     QRectF paper() const;
     void pressed(const MouseEvent& e);
@@ -68,6 +71,7 @@ private:
     FontSpec m_labelFont{QStringLiteral("Tahoma"), 12, true};
     QFont m_font;
     QFont m_pointFont;
+    Paper* m_paper = nullptr;  // the squares, axes and labels, drawn once per zoom and kept
     bool m_draggingAllowed = true;
     int m_dragged = -1;
     QPointF m_grabOffset;  // from the pointer to the dragged point's centre, in twips
