@@ -4,6 +4,7 @@
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
+#include "activities/placevalue/placevalue.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "app/windows.h"
@@ -24,6 +25,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("dartboard"), [](WindowRegistry& w) { return new dartboard::Dartboard(w); });
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
+    windows.define(QStringLiteral("placevalue"), [](WindowRegistry& w) { return new placevalue::PlaceValue(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
