@@ -78,9 +78,11 @@ bool Grid::cellAt(float x, float y, int& row, int& column) const {
 
 void Grid::apply(int row, int column) {
     Cell& c = at(row, column);
-    if (m_tool == Tool::Shade ? c.shade == m_paintShade : c.struck == m_paintStruck) return;
+    // A layered tap adds or takes away only the tool's own layer.
+    const int shade = !m_layered ? m_paintShade : m_paintShade ? c.shade | m_toolShade : c.shade & ~m_toolShade;
+    if (m_tool == Tool::Shade ? c.shade == shade : c.struck == m_paintStruck) return;
     if (m_tool == Tool::Shade)
-        c.shade = m_paintShade;
+        c.shade = shade;
     else
         c.struck = m_paintStruck;
     updateCell(row, column);
@@ -91,7 +93,7 @@ void Grid::pressed(const MouseEvent& e) {
     int row, column;
     if (!m_tappable || e.button != LeftButton || !cellAt(e.x, e.y, row, column)) return;
     const Cell& c = at(row, column);
-    m_paintShade = c.shade == m_toolShade ? 0 : m_toolShade;
+    m_paintShade = (m_layered ? (c.shade & m_toolShade) == m_toolShade : c.shade == m_toolShade) ? 0 : m_toolShade;
     m_paintStruck = !c.struck;
     m_painting = true;
     m_lastRow = row;
