@@ -2,6 +2,7 @@
 
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
+#include "activities/factors/factors.h"
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/placevalue/placevalue.h"
@@ -26,6 +27,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("placevalue"), [](WindowRegistry& w) { return new placevalue::PlaceValue(w); });
+    windows.define(QStringLiteral("factors"), [](WindowRegistry& w) { return new factors::Factors(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
