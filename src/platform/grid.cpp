@@ -1,6 +1,8 @@
 #include "platform/grid.h"
 
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -17,6 +19,8 @@ Grid::Grid(const QString& name, float left, float top, int rows, int columns, fl
       m_palette{QColor(0xFF, 0xE0, 0x3C)} {
     setOpaque(true);
     setBackColor(colors::White);
+    // A tap repaints one cell: the paint is told which part is exposed and draws only those cells.
+    setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
     setFont({QStringLiteral("Tahoma"), 12, true});
     onMouseDown = [this](const MouseEvent& e) { pressed(e); };
     onMouseMove = [this](const MouseEvent& e) { moved(e); };
@@ -116,13 +120,16 @@ void Grid::updateCell(int row, int column) {
 
 Control* Grid::cloneAs(int) const { return nullptr; }
 
-void Grid::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void Grid::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->fillRect(boundingRect(), backColor());
+    const QRectF exposed = option ? option->exposedRect & boundingRect() : boundingRect();
+    painter->fillRect(exposed, backColor());
     painter->setFont(qfont());
     const float s = m_cellSize;
-    for (int r = 0; r < m_rows; ++r) {
-        for (int c = 0; c < m_columns; ++c) {
+    const auto first = [s](double at) { return std::max(0, static_cast<int>(at / s)); };
+    const auto last = [s](double at, int count) { return std::min(count - 1, static_cast<int>(at / s)); };
+    for (int r = first(exposed.top()); r <= last(exposed.bottom(), m_rows); ++r) {
+        for (int c = first(exposed.left()); c <= last(exposed.right(), m_columns); ++c) {
             const Cell& cell = m_cells[static_cast<std::size_t>(r * m_columns + c)];
             const QRectF box(c * s, r * s, s, s);
             if (cell.shade > 0 && cell.shade <= static_cast<int>(m_palette.size()))
