@@ -6,6 +6,7 @@
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/placevalue/placevalue.h"
+#include "activities/primes/primes.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "app/windows.h"
@@ -28,6 +29,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("placevalue"), [](WindowRegistry& w) { return new placevalue::PlaceValue(w); });
     windows.define(QStringLiteral("factors"), [](WindowRegistry& w) { return new factors::Factors(w); });
+    windows.define(QStringLiteral("primes"), [](WindowRegistry& w) { return new primes::Primes(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
