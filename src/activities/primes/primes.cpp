@@ -138,6 +138,9 @@ void Primes::ask() {
     grid->setTappable(true);
     for (Label* legend : lbllegend) legend->setVisible(false);
     lblnumber->setVisible(!sieve);
+    // Each working label only where it belongs: an empty one would still take the square's taps.
+    lblstep->setVisible(sieve);
+    lblanswer->setVisible(!sieve);
     cmdprime->setVisible(!sieve);
     cmdnotprime->setVisible(!sieve);
     choose(std::nullopt);
