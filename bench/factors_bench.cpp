@@ -60,6 +60,7 @@ BENCHMARK(FactorsTap)->ArgName("paint")->Arg(0)->Arg(1)->UseManualTime();
 void FactorsCheck(benchmark::State& state) {
     bench::Screens screens;
     auto& screen = openFactors(screens);
+    screen.modes.option(factors::kMultiples).click();
     for (int n = 1; n <= factors::kCells; n += 3) screen.grid->press(centreOf(n));
     bench::HandlerClock clock(state);
     for (auto _ : state) {
@@ -75,6 +76,7 @@ BENCHMARK(FactorsCheck)->UseManualTime();
 void FactorsSolutionFrameWithPaint(benchmark::State& state) {
     bench::Screens screens;
     auto& screen = openFactors(screens);
+    screen.modes.option(factors::kMultiples).click();
     QWidget* viewport = screen.findChild<QGraphicsView*>()->viewport();
     bench::PaintCounter counter(viewport);
     bench::HandlerClock clock(state);

@@ -32,6 +32,7 @@ BENCHMARK(PlaceValueNewQuestion)->ArgName("mode")->DenseRange(0, placevalue::kMo
 void PlaceValueCheckAndKey(benchmark::State& state) {
     bench::Screens screens;
     auto& screen = openPlaceValue(screens);
+    screen.modes.option(placevalue::kHundreds).click();
     bench::HandlerClock clock(state);
     long i = 0;
     for (auto _ : state) {

@@ -22,7 +22,7 @@ def shade(program, window, numbers):
     for column in range(1, 11):
         whole = set(range(column, 101, 10))
         if whole <= numbers:
-            program.drag(window, FULL, cell_centre(column), cell_centre(90 + column))
+            program.drag(window, FULL, cell_centre(column), cell_centre(90 + column), steps=10)
             numbers -= whole
     for n in sorted(numbers):
         program.click(window, FULL, *cell_centre(n), pause=0.12)
