@@ -135,7 +135,8 @@ TEST_F(FactorsScreen, CommonMultiplesNeedBothColoursAndShowTheOverlap) {
     EXPECT_EQ(shade(s, 6), factors::kFirst);
     EXPECT_FALSE(checked(s));
     solveAll(s);
-    EXPECT_TRUE(s.lblstep->caption().contains(QStringLiteral("6, 12, 18")));
+    EXPECT_TRUE(s.lblcommon->isVisible());
+    EXPECT_TRUE(s.lblcommon->caption().contains(QStringLiteral("6, 12, 18")));
 }
 
 TEST_F(FactorsScreen, WithoutItsTextsTheSquareStillChecks) {

@@ -84,6 +84,13 @@ Factors::Factors(app::WindowRegistry& windows)
         pairs->setAlignment(Align::Center);
         lblpairs.add(pairs);
     }
+    lblcommon = add<Label>(nullptr, "lblcommon", kPanelLeft, kGridTop, kPanelWidth, 0);
+    lblcommon->setFont(look::kCaption);
+    lblcommon->setForeColor(look::kInk);
+    lblcommon->setBackColor(look::kShades[2]);
+    lblcommon->setOpaque(true);
+    lblcommon->setBorder(true);
+    lblcommon->setAlignment(Align::Center);
 
     modes.onChoose = [this](int mode) { modes_Choose(mode); };
 }
@@ -129,6 +136,7 @@ void Factors::ask() {
     optpen_Click(0);
     lblstep->setCaption(QString());
     for (Label* pairs : lblpairs) pairs->setVisible(false);
+    lblcommon->setVisible(false);
 }
 
 void Factors::optpen_Click(int index) { grid->setTool(Grid::Tool::Shade, index == 0 ? kFirst : kSecond); }
@@ -160,16 +168,28 @@ void Factors::buildSteps() {
     bool mistakes = false;
     for (int n = 1; n <= kCells; ++n) mistakes |= (m_marked[static_cast<std::size_t>(n)] & ~right[static_cast<std::size_t>(n)]) != 0;
     if (!mistakes && !twoNumbers(q.mode)) return;
-    QStringList said;
-    if (mistakes) said << kTexts[kRingsRow];
-    if (twoNumbers(q.mode))
-        said << kTexts.format(aboutMultiples(q.mode) ? kCommonMultiplesRow : kCommonFactorsRow, listOf(commonOf(q)));
-    steps.add({[this, right, mistakes, said] {
+    const QString common = twoNumbers(q.mode) ? kTexts.format(aboutMultiples(q.mode) ? kCommonMultiplesRow : kCommonFactorsRow,
+                                                              listOf(commonOf(q)))
+                                              : QString();
+    steps.add({[this, right, mistakes, common] {
+        lblstep->setCaption(mistakes ? kTexts[kRingsRow] : QString());
         if (mistakes)
             for (int n = 1; n <= kCells; ++n)
                 if (m_marked[static_cast<std::size_t>(n)] & ~right[static_cast<std::size_t>(n)]) grid->setRinged(rowOf(n), columnOf(n), true);
-        lblstep->setCaptionFitted(said.join(QLatin1Char('\n')), look::kCaption.size);
+        if (!common.isEmpty()) showCommon(common);
     }});
+}
+
+void Factors::showCommon(const QString& sentence) {
+    // Under the pens, or under the longer list of pairs.
+    float top = kGridTop + 2 * (kPenHeight + kPenGap) + 60;
+    for (const Label* pairs : lblpairs)
+        if (pairs->isVisible()) top = std::max(top, pairs->top() + pairs->height() + 120);
+    const QRectF needed = QFontMetricsF(sceneFont(look::kCaption))
+                              .boundingRect(QRectF(0, 0, kPanelWidth - 60, 1e6), Qt::TextWordWrap, sentence);
+    lblcommon->move(kPanelLeft, top, kPanelWidth, std::min(kPanelBottom - top, float(needed.height()) + 60));
+    lblcommon->setCaption(sentence);
+    lblcommon->setVisible(true);
 }
 
 void Factors::addCount(int layer, int n) {
@@ -196,11 +216,13 @@ void Factors::addCount(int layer, int n) {
 
 void Factors::showPairs(int column, int n, int layer) {
     const QString sign = kTexts[kTimesSignRow].isEmpty() ? QString(QChar(0x00D7)) : kTexts[kTimesSignRow];
-    QStringList lines{QString::number(n)};
+    // With two numbers the box's colour is its pen's, which names the number.
+    const bool two = twoNumbers(m_question->mode);
+    QStringList lines;
+    if (!two) lines << QString::number(n);
     for (const auto& [small, large] : factorPairs(n))
         lines << QString::number(small) + QLatin1Char(' ') + sign + QLatin1Char(' ') + QString::number(large);
     Label& label = lblpairs[column];
-    const bool two = twoNumbers(m_question->mode);
     const float width = two ? (kPanelWidth - 90) / 2 : kPanelWidth * 0.6f;
     const float left = two ? kPanelLeft + column * (width + 90) : kPanelLeft + (kPanelWidth - width) / 2;
     const float top = two ? kGridTop + 2 * (kPenHeight + kPenGap) + 60 : kGridTop;

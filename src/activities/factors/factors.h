@@ -25,6 +25,7 @@ public:
     platform::ControlArray<platform::OptionButton> optpen;  // the two colours of the common modes
     platform::Label* lblstep;
     platform::ControlArray<platform::Label> lblpairs;
+    platform::Label* lblcommon;  // the common ones, in the overlap's green
     shell::ModeButtons modes;
     shell::Steps steps;
 
@@ -48,6 +49,7 @@ private:
     void buildSteps();
     void addCount(int layer, int n);
     void showPairs(int column, int n, int layer);
+    void showCommon(const QString& sentence);
     QString listOf(const std::vector<int>& numbers) const;
 
     std::optional<Question> m_question;
