@@ -1,5 +1,6 @@
 #include "activities/primes/primes.h"
 
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "activities/shell/look.h"
@@ -35,7 +36,7 @@ constexpr float kLegendHeight = 480;
 constexpr float kLegendGap = 80;
 constexpr float kSieveStepLeft = 1980;  // under the square, right of the Exit button
 constexpr float kSieveStepTop = kGridTop + 10 * kCell + 60;
-constexpr float kButtonWidth = 3600;
+constexpr float kButtonWidth = 4000;
 constexpr float kButtonGap = 600;
 constexpr float kButtonTop = 4560;
 constexpr float kAnswerTop = kButtonTop + 1300;
@@ -117,6 +118,14 @@ void Primes::Form_Load() {
     modes.setCaptions(captions);
     cmdprime->setCaption(kTexts[kPrimeRow]);
     cmdnotprime->setCaption(kTexts[kNotPrimeRow]);
+    // Both answers on one line at one size: smaller for a long language, never below 18 points.
+    FontSpec font = kButtonFont;
+    const auto fits = [&](const CommandButton* b) {
+        return QFontMetricsF(sceneFont(font)).horizontalAdvance(b->caption()) <= b->width() - 240;
+    };
+    while (font.size > look::kQuestionMinimum && !(fits(cmdprime) && fits(cmdnotprime))) font.size -= 1;
+    cmdprime->setFont(font);
+    cmdnotprime->setFont(font);
     cmdgo_Click();
 }
 
