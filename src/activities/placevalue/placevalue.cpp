@@ -194,7 +194,7 @@ void PlaceValue::addPartSteps() {
         // Each part's digits fly to their columns; the chart then shows the parts placed so far.
         steps.add({[this, k] { parts.launch(k, chart); },
                    [this, sum](double t) {
-                       parts.fly(ease(t));
+                       parts.fly(t);
                        if (t < 1) return;
                        parts.land();
                        chart.write(sum);
