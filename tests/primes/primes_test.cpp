@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 
-#include "activities/shell/modes.h"
 #include "app/language.h"
 #include "app/textblocks.h"
 #include "app/windows.h"
@@ -29,16 +28,15 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app::lang().blocks.clear();
     }
-    Primes& open() {
-        auto* screen = dynamic_cast<Primes*>(windows.load("primes"));
-        if (!screen) throw std::runtime_error("primes did not open");
-        return *screen;
-    }
+    Primes& open() { return *dynamic_cast<Primes*>(windows.load("primes")); }
     // Asks "prime or not" about 91: an odd number that is not prime, by its place among them.
     void ask91(Primes& s) {
         int index = 0, count = 0;
         for (int n = 2; n <= 100; ++n)
-            if (n % 2 && !primes::isPrime(n)) (n < 91 ? ++index : 0), ++count;
+            if (n % 2 && !primes::isPrime(n)) {
+                index += n < 91;
+                ++count;
+            }
         rnd.push(0.7f);
         rnd.push((index + 0.5f) / float(count));
         s.modes.option(primes::kPrimeOrNot).click();

@@ -6,27 +6,17 @@ import time
 import e2e
 from e2e import FULL, CHECK, SOLUTION, EXIT, GO, expect, feedback
 
-# The pad's keys: 1 … 9, 0 in one row, then the separator, minus, delete and clear.
-KEY_LEFT, KEY_STEP, DIGITS_TOP, SIGNS_TOP = 2617.5, 660, 7560, 8220
 QUESTION = (240, 180, 9510, 1200)
 PARTS = (240, 3840, 9510, 1500)
 WORKING = (240, 4620, 9510, 2100)
 
 
-def key_point(key):
-    if key.isdigit():
-        return KEY_LEFT + (int(key) + 9) % 10 * KEY_STEP + 300, DIGITS_TOP + 300
-    if key == "C":
-        return KEY_LEFT + 6540 - 450, SIGNS_TOP + 300
-    raise ValueError(key)
-
-
 def type_on_pad(program, window, text):
-    program.click(window, FULL, *key_point("C"), pause=0.15)
+    """Clears the pad and types digits on its top row (1 … 9, 0), each pressed a little to one side
+    of the last, so the pointer always moves."""
+    program.click(window, FULL, 2617.5 + 6540 - 450, 8520, pause=0.15)
     for i, key in enumerate(text):
-        # A doubled digit is pressed a little to one side, so the pointer always moves.
-        x, y = key_point(key)
-        program.click(window, FULL, x + (120 if i % 2 else -120), y, pause=0.15)
+        program.click(window, FULL, 2917.5 + (int(key) + 9) % 10 * 660 + (120 if i % 2 else -120), 7860, pause=0.15)
 
 
 def press_solution(program, window, step):
