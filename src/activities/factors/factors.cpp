@@ -126,7 +126,9 @@ void Factors::ask() {
     grid->setTappable(true);
     const bool two = twoNumbers(q.mode);
     grid->setLayered(two);
-    lblquestion->setCaptionFitted(kTexts.format(kQuestionRow + q.mode, QString::number(q.a), QString::number(q.b)), look::kQuestionMinimum);
+    const QString a = QString::number(q.a);
+    const QString question = two ? kTexts.format(kQuestionRow + q.mode, a, QString::number(q.b)) : kTexts.format(kQuestionRow + q.mode, a);
+    lblquestion->setCaptionFitted(question, look::kQuestionMinimum);
     const int penRow = aboutMultiples(q.mode) ? kPenMultiplesRow : kPenFactorsRow;
     for (int i = 0; i < 2; ++i) {
         optpen[i].setVisible(two);
