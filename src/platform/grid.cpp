@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -109,9 +111,15 @@ void Grid::moved(const MouseEvent& e) {
     int row, column;
     if (!m_painting || !(e.button & LeftButton) || !cellAt(e.x, e.y, row, column)) return;
     if (row == m_lastRow && column == m_lastColumn) return;
+    // A quick stroke, or moves merged while the screen was busy, can jump cells: paint the ones
+    // passed over too, along the line from the last cell.
+    const int dr = row - m_lastRow, dc = column - m_lastColumn;
+    const int steps = std::max(std::abs(dr), std::abs(dc));
+    for (int i = 1; i <= steps; ++i)
+        apply(m_lastRow + static_cast<int>(std::lround(double(dr) * i / steps)),
+              m_lastColumn + static_cast<int>(std::lround(double(dc) * i / steps)));
     m_lastRow = row;
     m_lastColumn = column;
-    apply(row, column);
 }
 
 void Grid::updateCell(int row, int column) {
