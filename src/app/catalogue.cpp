@@ -3,8 +3,11 @@
 #include "activities/coordinates/coordinates.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
+#include "activities/factors/factors.h"
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
+#include "activities/placevalue/placevalue.h"
+#include "activities/primes/primes.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "app/windows.h"
@@ -25,6 +28,9 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("dartboard"), [](WindowRegistry& w) { return new dartboard::Dartboard(w); });
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
+    windows.define(QStringLiteral("placevalue"), [](WindowRegistry& w) { return new placevalue::PlaceValue(w); });
+    windows.define(QStringLiteral("factors"), [](WindowRegistry& w) { return new factors::Factors(w); });
+    windows.define(QStringLiteral("primes"), [](WindowRegistry& w) { return new primes::Primes(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     shell::definePlaceholders(windows);
