@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/angles/angles.h"
 #include "activities/coordinates/coordinates.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
@@ -26,6 +27,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
+    windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
