@@ -8,6 +8,7 @@
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
+#include "activities/solids/solids.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -29,6 +30,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
+    windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
