@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -108,6 +109,7 @@ QPointF AngleFigure::armEnd() const { return along(m_armCorner, m_armDirection, 
 
 void AngleFigure::setProtractor(std::optional<Protractor> protractor) {
     m_protractor = protractor;
+    m_cacheValid = false;
     m_reading = -1;
     update();
 }
@@ -125,6 +127,7 @@ void AngleFigure::setLabelFont(const FontSpec& font) {
     FontSpec reading = font;
     reading.size = font.size * 1.2f;
     m_readingFont = sceneFont(reading);
+    m_cacheValid = false;
     update();
 }
 
@@ -201,7 +204,33 @@ void AngleFigure::paintMark(QPainter* painter, const Mark& mark) const {
     painter->drawText(box, Qt::AlignCenter, mark.label);
 }
 
-void AngleFigure::paintProtractor(QPainter* painter) const {
+void AngleFigure::paintProtractor(QPainter* painter) {
+    const Protractor& p = *m_protractor;
+    const QTransform device = painter->worldTransform();
+    if (device.type() > QTransform::TxScale) return paintProtractorFace(painter);
+    // Four hundred ticks and thirty-six turned numbers are too slow to draw every frame of a drag:
+    // they are drawn once, at the window's scale, and copied after that.
+    const double reach = p.radius + 40;
+    const QRectF square(p.centre.x() - reach, p.centre.y() - reach, 2 * reach, 2 * reach);
+    const QRectF onDevice = device.mapRect(square);
+    if (!m_cacheValid || m_cacheScale != device.m11()) {
+        m_cache = QImage(onDevice.size().toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+        m_cache.fill(Qt::transparent);
+        QPainter cache(&m_cache);
+        cache.setRenderHint(QPainter::Antialiasing);
+        cache.scale(device.m11(), device.m22());
+        cache.translate(-square.topLeft());
+        paintProtractorFace(&cache);
+        m_cacheValid = true;
+        m_cacheScale = device.m11();
+    }
+    painter->save();
+    painter->resetTransform();
+    painter->drawImage(onDevice.topLeft().toPoint(), m_cache);
+    painter->restore();
+}
+
+void AngleFigure::paintProtractorFace(QPainter* painter) const {
     const Protractor& p = *m_protractor;
     const double sense = p.clockwise ? -1 : 1;
     const int span = p.full ? 360 : 180;
@@ -220,7 +249,7 @@ void AngleFigure::paintProtractor(QPainter* painter) const {
     // Degrees, fives and tens from the rim inwards.
     for (int n = 0; n < span + (p.full ? 0 : 1); ++n) {
         const double length = n % 10 == 0 ? kTensTick : n % 5 == 0 ? 170 : 100;
-        painter->setPen(QPen(kProtractorInk, n % 10 == 0 ? 26 : 15));
+        painter->setPen(QPen(kProtractorInk, n % 10 == 0 ? 26 : 15, Qt::SolidLine, Qt::FlatCap));
         painter->drawLine(along(p.centre, dir(n), p.radius), along(p.centre, dir(n), p.radius - length));
     }
     painter->setFont(m_scaleFont);
@@ -277,11 +306,11 @@ void AngleFigure::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     for (const Mark& mark : m_marks) paintMark(painter, mark);
     // The protractor is clear plastic: the arms show through it, and the reading lies on top.
     if (m_protractor) paintProtractor(painter);
-    painter->setPen(QPen(kInk, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Flat ends draw far faster when smoothed; the corners get round dots below.
+    painter->setPen(QPen(kInk, kLineWidth, Qt::SolidLine, Qt::FlatCap));
     for (const QLineF& line : m_lines) painter->drawLine(line);
     if (m_armLength > 0) {
         const QPointF end = armEnd();
-        painter->setPen(QPen(kInk, kLineWidth, Qt::SolidLine, Qt::RoundCap));
         painter->drawLine(m_armCorner, end);
         if (m_armDraggable) {
             // A fingertip-sized disc says "turn me".

@@ -5,6 +5,7 @@
 // Directions are degrees anticlockwise from pointing right; lengths are twips, the same both ways,
 // so every angle is drawn true at any zoom.
 #include <QColor>
+#include <QImage>
 #include <QLineF>
 #include <QPointF>
 #include <functional>
@@ -74,7 +75,8 @@ private:
     void moved(const MouseEvent& e);
     void released(const MouseEvent& e);
     void paintMark(QPainter* painter, const Mark& mark) const;
-    void paintProtractor(QPainter* painter) const;
+    void paintProtractor(QPainter* painter);
+    void paintProtractorFace(QPainter* painter) const;
     void paintReading(QPainter* painter) const;
 
     std::vector<QLineF> m_lines;
@@ -87,6 +89,9 @@ private:
     std::optional<Protractor> m_protractor;
     double m_reading = -1;
     QString m_readingCaption;
+    QImage m_cache;  // the protractor's face at the last scale it was drawn at
+    bool m_cacheValid = false;
+    double m_cacheScale = 0;
     QFont m_labelFont;
     QFont m_scaleFont;
     QFont m_readingFont;
