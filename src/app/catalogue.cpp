@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/angles/angles.h"
 #include "activities/coordinates/coordinates.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
@@ -10,6 +11,7 @@
 #include "activities/primes/primes.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
+#include "activities/solids/solids.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -32,7 +34,9 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("factors"), [](WindowRegistry& w) { return new factors::Factors(w); });
     windows.define(QStringLiteral("primes"), [](WindowRegistry& w) { return new primes::Primes(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
+    windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
+    windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
