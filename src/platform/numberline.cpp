@@ -87,6 +87,17 @@ void NumberLine::setMarkerAt(int index, double at) {
     m_markers[static_cast<std::size_t>(index)].at = at;
     update();
 }
+void NumberLine::setMarkerOnJump(int index, int jump, double t) {
+    if (index < 0 || index >= static_cast<int>(m_markers.size())) return;
+    if (jump < 0 || jump >= static_cast<int>(m_jumps.size())) return;
+    const Jump& j = m_jumps[static_cast<std::size_t>(jump)];
+    Marker& m = m_markers[static_cast<std::size_t>(index)];
+    t = std::clamp(t, 0.0, 1.0);
+    m.at = double(j.from) + t * double(j.to - j.from);
+    // The arc is a quadratic curve whose middle stands `rise` off the line: 4·rise·t(1 − t) along it.
+    m.lift = float(4 * riseOf(j) * t * (1 - t));
+    update();
+}
 void NumberLine::setJumps(std::vector<Jump> jumps) {
     m_jumps = std::move(jumps);
     update();
@@ -107,29 +118,36 @@ void NumberLine::setLabelFont(const FontSpec& font) {
 
 Control* NumberLine::cloneAs(int) const { return nullptr; }
 
+double NumberLine::riseOf(const Jump& jump) const {
+    const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
+    const double span = horizontal() ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+    return std::clamp(span * 0.45, 180.0, 900.0);
+}
+
 void NumberLine::drawMarker(QPainter* painter, const Marker& m) const {
-    const QPointF p = pointOf(m.at);
     const QFontMetricsF metrics(m_font);
     painter->setPen(QPen(m.colour, 3 * kTwipsPerPixel));
     painter->setBrush(m.colour);
     // Markers stand on the side away from the scale labels: above a horizontal line, left of a vertical one.
     const QPointF out = horizontal() ? QPointF(0, -1) : QPointF(-1, 0);
+    const QPointF p = pointOf(m.at) + out * m.lift;
     QPointF labelAt;
     switch (m.kind) {
         case Marker::Kind::Dot:
-            painter->drawEllipse(p, 120, 120);
-            labelAt = p + out * 330;
+            painter->drawEllipse(p, 120 * m.size, 120 * m.size);
+            labelAt = p + out * (210 + 120 * m.size);
             break;
         case Marker::Kind::Tick:
             painter->drawLine(p + out * 420, p - out * kLabelTick);
             labelAt = p - out * (kLabelTick + 30 + metrics.height() / 2);
             break;
         case Marker::Kind::Arrow: {
+            const float k = m.size;
             const QPointF tip = p + out * 60;
-            const QPointF tail = p + out * 780;
-            painter->drawLine(tip + out * 200, tail);
+            const QPointF tail = p + out * (60 + 720 * k);
+            painter->drawLine(tip + out * 200 * k, tail);
             const QPointF side = horizontal() ? QPointF(1, 0) : QPointF(0, 1);
-            const QPolygonF head{tip, tip + out * 260 + side * 150, tip + out * 260 - side * 150};
+            const QPolygonF head{tip, tip + out * 260 * k + side * 150 * k, tip + out * 260 * k - side * 150 * k};
             painter->drawPolygon(head);
             labelAt = tail + out * 210;
             break;
@@ -148,7 +166,7 @@ void NumberLine::drawMarker(QPainter* painter, const Marker& m) const {
 void NumberLine::drawJump(QPainter* painter, const Jump& jump, double fraction, int index) const {
     const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
     const double span = horizontal() ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
-    const double rise = std::clamp(span * 0.45, 180.0, 900.0);
+    const double rise = riseOf(jump);
     QPainterPath arc(a);
     // The arc bows away from the labels; a quadratic curve is split by its parameter to draw part of it.
     const QPointF mid = (a + b) / 2 + (horizontal() ? QPointF(0, -2 * rise) : QPointF(-2 * rise, 0));

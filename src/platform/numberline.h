@@ -23,6 +23,8 @@ public:
         // Written beside the marker: an arrow's or dot's on the far side from the scale labels, a
         // tick's among them, as a scale label of its own.
         QString label;
+        float size = 1;  // how much larger than usual the arrow or dot is drawn
+        float lift = 0;  // twips off the line, away from the labels (riding a jump's arc)
     };
     struct Jump {
         long long from = 0;
@@ -55,6 +57,9 @@ public:
     const std::vector<Marker>& markers() const { return m_markers; }
     // Moves one marker (an animation frame: nothing is allocated).
     void setMarkerAt(int index, double at);
+    // Puts a marker on a jump's arc, a fraction t of the way along it (0 where it starts, 1 where it
+    // lands), so that it hops rather than slides.
+    void setMarkerOnJump(int index, int jump, double t);
     void setJumps(std::vector<Jump> jumps);
     const std::vector<Jump>& jumps() const { return m_jumps; }
     // How many jumps are drawn: 2.5 draws the first two whole and half of the third.
@@ -73,6 +78,7 @@ private:
     float axis() const;  // where the line runs across the control
     void drawMarker(QPainter* painter, const Marker& marker) const;
     void drawJump(QPainter* painter, const Jump& jump, double fraction, int index) const;
+    double riseOf(const Jump& jump) const;
     void relabel();
 
     Orientation m_orientation;
