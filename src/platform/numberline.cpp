@@ -107,6 +107,10 @@ void NumberLine::setJumpsShown(double shown) {
     m_jumpsShown = shown;
     update();
 }
+void NumberLine::setLeastJumpRise(float twips) {
+    m_leastRise = std::max(0.0f, twips);
+    update();
+}
 void NumberLine::setLineColor(const QColor& colour) {
     m_lineColor = colour;
     update();
@@ -121,7 +125,7 @@ Control* NumberLine::cloneAs(int) const { return nullptr; }
 double NumberLine::riseOf(const Jump& jump) const {
     const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
     const double span = horizontal() ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
-    return std::clamp(span * 0.45, 180.0, 900.0);
+    return std::clamp(span * 0.45, double(m_leastRise), std::max(900.0, double(m_leastRise)));
 }
 
 void NumberLine::drawMarker(QPainter* painter, const Marker& m) const {

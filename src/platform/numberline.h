@@ -66,6 +66,9 @@ public:
     void setJumpsShown(double shown);
     double jumpsShown() const { return m_jumpsShown; }
 
+    // How high the arc of the shortest jumps rises (180 twips unless set), so that hops of one small
+    // unit on a long line still read as hops.
+    void setLeastJumpRise(float twips);
     void setLineColor(const QColor& colour);
     void setLabelFont(const FontSpec& font);
 
@@ -85,6 +88,7 @@ private:
     long long m_low = 0, m_high = 10, m_tickEvery = 1, m_labelEvery = 1;
     std::function<QString(long long)> m_labeller;
     float m_margin = 300;
+    float m_leastRise = 180;
     std::vector<Marker> m_markers;
     std::vector<Jump> m_jumps;
     double m_jumpsShown = 0;

@@ -79,9 +79,14 @@ TEST(NumberLine, AMarkerOnAJumpRidesItsArc) {
         EXPECT_DOUBLE_EQ(line->markers()[0].at, c.at) << c.jump << " " << c.t;
         EXPECT_NEAR(line->markers()[0].lift, c.lift, 0.01) << c.jump << " " << c.t;
     }
+    line->setLeastJumpRise(400);  // short hops rise higher; long ones as before
+    line->setMarkerOnJump(0, 0, 0.5);
+    EXPECT_NEAR(line->markers()[0].lift, 400, 0.01);
+    line->setMarkerOnJump(0, 1, 0.5);
+    EXPECT_NEAR(line->markers()[0].lift, 900, 0.01);
     line->setMarkerOnJump(0, 2, 0.5);  // no such jump: the marker stays
     line->setMarkerOnJump(1, 0, 0.5);  // no such marker
-    EXPECT_DOUBLE_EQ(line->markers()[0].at, -17);
+    EXPECT_DOUBLE_EQ(line->markers()[0].at, -7);
 }
 
 }  // namespace
