@@ -7,6 +7,7 @@
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
+#include "activities/temperature/temperature.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -27,6 +28,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("countback"), [](WindowRegistry& w) { return new countback::Countback(w); });
+    windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
