@@ -6,22 +6,35 @@ packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-c
 for purpose in "$@"; do
   case "$purpose" in
     run) packages+=(fonts-wine) ;;
-    test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils tesseract-ocr) ;;
+    test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils locales tesseract-ocr) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     bench) packages+=(libbenchmark-dev libx11-dev libxdamage-dev xvfb x11-utils) ;;
     package) packages+=(dpkg-dev file desktop-file-utils appstream lintian) ;;
   esac
 done
 
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+# The tests run once more under German regional settings (LC_ALL=de_DE.UTF-8), whose decimal comma
+# the program must never pick up.
+german_locale() {
+  [[ " $* " == *" test "* ]] || return 0
+  locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$' && return 0
+  echo "Generating the de_DE.UTF-8 locale"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "(could not generate de_DE.UTF-8)"
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  german_locale "$@"
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 # fonts-wine is a nicety (a Tahoma); a distribution without it still builds and runs.
 optional=(fonts-wine)
 $sudo apt-get update -qq
@@ -31,4 +44,5 @@ for p in "${missing[@]}"; do [[ " ${optional[*]} " == *" $p "* ]] || required+=(
 for p in "${optional[@]}"; do
   [[ " ${missing[*]} " == *" $p "* ]] && { DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$p" || echo "($p not available; using DejaVu Sans instead)"; }
 done
+german_locale "$@"
 exit 0

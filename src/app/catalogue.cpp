@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/coordinates/coordinates.h"
 #include "activities/countback/countback.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
@@ -29,6 +30,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("countback"), [](WindowRegistry& w) { return new countback::Countback(w); });
     windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
+    windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }

@@ -1,5 +1,7 @@
 #include "jotter/notepad.h"
 
+#include <QFontMetricsF>
+
 #include "app/language.h"
 #include "app/windows.h"
 #include "jotter/rules.h"
@@ -20,6 +22,17 @@ constexpr QSizeF kWindowBorders{90, 480};
 constexpr QSizeF kPortraitOuter{4000, 12000};
 constexpr QSizeF kLandscapeOuter{10005, 4140};
 constexpr double kTwipsPerPixel = 15.0;
+// A caption keeps clear of the button's rounded border: the face inside it starts this far in (twips).
+constexpr float kCaptionInset = 30;
+
+// Each caption at the normal size where it fits, smaller only where it does not.
+void fitCaption(CommandButton& button) {
+    const auto widthAt = [&button](float points) {
+        button.setFontSize(points);
+        return QFontMetricsF(button.qfont()).horizontalAdvance(button.caption());
+    };
+    button.setFontSize(buttonFontPoints(widthAt, button.width() - 2 * kCaptionInset));
+}
 }  // namespace
 
 Notepad::Notepad(app::WindowRegistry& windows)
@@ -92,11 +105,6 @@ void Notepad::Form_Load() {
 
     setTopmost(true);
 
-    const float points = buttonFontPoints(l.langIndexValue());
-    for (CommandButton* button :
-         {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10})
-        button->setFontSize(points);
-
     setCaption(l.txtjotter);
     Command1->setCaption(l.txtexit);
     Command9->setCaption(l.txtexit);
@@ -108,6 +116,9 @@ void Notepad::Form_Load() {
     Command8->setCaption(l.txtjotterbuttons[2]);
     Command3->setCaption(l.txtjotterbuttons[3]);
     Command4->setCaption(l.txtjotterbuttons[3]);
+    for (CommandButton* button :
+         {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10})
+        fitCaption(*button);
 
     for (int i = 0; i < kSwatchCount; ++i) {
         Label1[i].setBackColor(paletteColor(i));
@@ -165,12 +176,16 @@ void Notepad::fitPadToWindow() {
     setTop(float(kept.y()));
 }
 
-void Notepad::Form_MouseDown(const MouseEvent& e) { m_current = {e.x, e.y}; }
+// The pointer on the drawing, from its place on the window, whenever the event was measured.
+QPointF Notepad::onPad(const MouseEvent& e) const { return pad->pointerInContainer(e) - QPointF(pad->left(), pad->top()); }
+
+void Notepad::Form_MouseDown(const MouseEvent& e) { m_current = onPad(e); }
 
 void Notepad::Form_MouseMove(const MouseEvent& e) {
     if (e.button != LeftButton) return;
-    pad->drawLine(float(m_current.x()), float(m_current.y()), e.x, e.y, m_penColor, m_penWidth);
-    m_current = {e.x, e.y};
+    const QPointF to = onPad(e);
+    pad->drawLine(float(m_current.x()), float(m_current.y()), float(to.x()), float(to.y()), m_penColor, m_penWidth);
+    m_current = to;
 }
 
 void Notepad::Label1_Click(int index) {

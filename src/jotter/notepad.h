@@ -64,6 +64,7 @@ private:
     platform::CommandButton* addButton(platform::Frame* strip, const char* name, float left, float top,
                                        const QColor& face);
     void fitPadToWindow();
+    QPointF onPad(const platform::MouseEvent& e) const;
     void placeOverBoard();
 
     app::WindowRegistry& m_windows;

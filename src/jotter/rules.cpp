@@ -1,7 +1,6 @@
 #include "jotter/rules.h"
 
 #include <algorithm>
-#include <array>
 
 namespace jotter {
 namespace {
@@ -26,12 +25,10 @@ QColor paletteColor(int index) {
     return QColor(kPalette[static_cast<std::size_t>(index)]);
 }
 
-float buttonFontPoints(int langindex) {
-    switch (langindex) {
-        case 2: case 5: case 6: return 7.0f;
-        case 3: return 9.0f;
-        default: return 9.75f;
-    }
+float buttonFontPoints(const std::function<qreal(float)>& widthAt, qreal room) {
+    for (float points : kButtonPoints)
+        if (widthAt(points) <= room) return points;
+    return kButtonPoints.back();
 }
 
 QPointF keptOnDesktop(QPointF place, QSizeF size, QSizeF desktop) {

@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <array>
+#include <functional>
 #include <optional>
 
 namespace jotter {
@@ -16,8 +18,11 @@ inline constexpr int kErasingWidth = 30;  // pixels
 // The sixteen-colour palette; an index outside 0–15 gives the page colour.
 QColor paletteColor(int index);
 
-// The buttons' point size for a language: the long German, Dutch and Welsh words need the smallest.
-float buttonFontPoints(int langindex);
+// The buttons' point sizes, the normal one first; the smaller ones are only for captions too wide for it.
+inline constexpr std::array<float, 4> kButtonPoints{9.75f, 9.0f, 8.25f, 7.0f};
+// The first of those sizes at which a caption `widthAt(points)` twips wide fits in `room` twips; the
+// smallest when none does.
+float buttonFontPoints(const std::function<qreal(float points)>& widthAt, qreal room);
 
 // Moves a window of the given size as little as needed to lie on the desktop (top left first when it
 // cannot fit).

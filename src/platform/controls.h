@@ -105,6 +105,8 @@ public:
 
     // The pointer of an event in the coordinates this control's left and top are given in.
     QPointF pointerInContainer(const MouseEvent& event) const;
+    // The font the caption is drawn with, in twips (for measuring whether a text fits).
+    QFont qfont() const;
 
     // A copy for a control array: same look and place, the given index, hidden.
     virtual Control* cloneAs(int index) const = 0;
@@ -120,7 +122,6 @@ public:
 protected:
     void copyLookTo(Control& other) const;
     MouseEvent onForm(MouseEvent event) const;
-    QFont qfont() const;
     void drawCaption(QPainter* painter, const QRectF& rect, int flags) const;
     virtual void clicked();
 

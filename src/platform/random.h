@@ -48,4 +48,12 @@ private:
 // Int: the floor, towards minus infinity.
 inline double Int(double value) { return std::floor(value); }
 
+// Int of a draw scaled to a table, held to [low, high] (NaN gives low): a source straying outside
+// [0, 1) makes a wrong question, never an index past the table.
+inline int IntWithin(double scaled, int low, int high) {
+    const double whole = Int(scaled);
+    if (!(whole >= low)) return low;
+    return whole > high ? high : static_cast<int>(whole);
+}
+
 }  // namespace platform

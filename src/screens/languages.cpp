@@ -1,6 +1,7 @@
 #include "screens/languages.h"
 
 #include <QMessageBox>
+#include <algorithm>
 
 #include "activities/shell/setupform.h"
 #include "app/language.h"
@@ -25,6 +26,8 @@ const QColor kPaper{0xFF, 0xF8, 0xE7};
 const char* const kDesignNames[Languages::kOptions] = {
     "English", "French", "German",  "Spanish",   "Italian", "Dutch",  "Welsh",
     "Danish",  "Finnish", "Hungarian", "Norwegian", "Swedish", "Polish", "Portuguese"};
+
+constexpr qreal kMessagePoints = 12;
 
 const QString kNotSavedFallback =
     QStringLiteral("The language could not be saved. It will be used until Brevandel is closed.");
@@ -77,7 +80,20 @@ Languages::Languages(app::WindowRegistry& windows)
 
     for (int i = 0; i < kOptions; ++i) Option1[i].onClick = [this, i] { Option1_Click(i); };
     Command1->onClick = [this] { Command1_Click(); };
-    tellNotSaved = [this](const QString& message) { QMessageBox::information(this, caption(), message); };
+    tellNotSaved = [this](const QString& message) { notSavedBox(message)->exec(); };
+}
+
+std::unique_ptr<QMessageBox> Languages::notSavedBox(const QString& message) {
+    const app::LanguageState& l = app::lang();
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information,
+                                             l.txtchangelang.isEmpty() ? caption() : l.txtchangelang, message,
+                                             QMessageBox::NoButton, this);
+    box->addButton(l.txtok.isEmpty() ? QStringLiteral("OK") : l.txtok, QMessageBox::AcceptRole);
+    // The desktop's dialog font is small for a screen read from across a room.
+    QFont font = box->font();
+    font.setPointSizeF(std::max(font.pointSizeF(), kMessagePoints));
+    box->setFont(font);
+    return box;
 }
 
 QString Languages::languagename(int column, int row) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The language chooser: language names as options, a live preview on click, OK keeps the choice.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/form.h"
@@ -8,6 +9,8 @@
 namespace app {
 class WindowRegistry;
 }
+
+class QMessageBox;
 
 namespace screens {
 
@@ -35,6 +38,8 @@ public:
 
     // Tells the user the choice holds for this run only; tests replace it so nothing waits for a click.
     std::function<void(const QString& message)> tellNotSaved;
+    // That message as a box titled and buttoned in the chosen language, not yet shown.
+    std::unique_ptr<QMessageBox> notSavedBox(const QString& message);
 
 protected:
     void Form_Load() override;

@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include "activities/dartboard/dartboard.h"
+#include "activities/dartboard/rules.h"
 #include "app/language.h"
 #include "app/windows.h"
 #include "platform/random.h"
@@ -197,3 +199,31 @@ TEST_F(DartboardScreen, KindIsDrawnBeforeTheReseedAndKAfterTheDarts) {
 }
 
 }  // namespace
+
+// Every question, in every language and for every total three darts and a double can make, stays
+// left of the picture at the top right: on one line where it fits, else wrapped within the label.
+TEST(DartboardQuestion, NoQuestionRunsUnderThePictureInAnyLanguage) {
+    ASSERT_TRUE(app::readTextTable(QStringLiteral(BREVANDEL_SOURCE_DIR "/data/text/text.csv"), app::lang()));
+    platform::ScriptedRandom rnd;
+    app::WindowRegistry windows{rnd};
+    Dartboard board(windows);  // not loaded: the layout and fonts are what is measured
+    platform::Label& question = *board.Label8;
+    ASSERT_LE(question.left() + question.width(), board.Image1->left());
+    const QFontMetricsF metrics(question.qfont());
+    const qreal lineHeight = metrics.boundingRect(QRectF(0, 0, question.width(), 1e6), Qt::TextWordWrap, "8").height();
+    for (int language = 0; language < 7; ++language) {
+        app::lang().langindex = app::LangIndex::number(language);
+        ASSERT_TRUE(app::applylanguage());
+        const auto& t = app::lang().txtdartboard;
+        std::vector<QString> texts{t[0], t[1]};
+        // Three darts score 3 to 180; the fourth adds a double of 1 to 10.
+        for (int total = 3 + 2; total <= 180 + 20; ++total) texts.push_back(dartboard::extraQuestion(t[2], total, t[3], t[4]));
+        for (const QString& text : texts) {
+            const QRectF used = metrics.boundingRect(QRectF(0, 0, question.width(), 1e6), Qt::AlignTop | Qt::TextWordWrap, text);
+            EXPECT_LE(used.width(), question.width()) << language << ": " << text.toStdString();
+            EXPECT_LE(used.height(), question.height()) << language << ": " << text.toStdString();
+            const bool oneLineFits = metrics.horizontalAdvance(text) <= question.width();
+            EXPECT_EQ(used.height() <= lineHeight, oneLineFits) << language << ": " << text.toStdString();
+        }
+    }
+}

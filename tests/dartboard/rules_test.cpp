@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "activities/dartboard/rules.h"
 
 using namespace dartboard;
@@ -74,3 +76,18 @@ TEST(DartboardRules, MeanIsAWholePartAndThirds) {
 }
 
 }  // namespace
+
+// A source straying outside [0, 1) gives a question at the ends of each range, never an index past a table.
+TEST(DartboardRules, DrawsOutsideTheUnitRangeStayOnTheBoard) {
+    const std::vector<std::tuple<float, int, int, int, int>> cases{
+        // r, kind, segment, p, half extra
+        {1.0f, 3, 20, 99, 10}, {7.5f, 3, 20, 99, 10}, {-0.5f, 1, 1, 0, 1}, {std::nanf(""), 1, 1, 0, 1}};
+    for (const auto& [r, kind, segment, p, half] : cases) {
+        EXPECT_EQ(drawQuestionKind(r), kind) << r;
+        EXPECT_EQ(drawSegment(r), segment) << r;
+        EXPECT_EQ(drawP(r), p) << r;
+        EXPECT_EQ(drawHalfExtra(r), half) << r;
+    }
+    EXPECT_EQ(ringScore(-1, 5), 5) << "an unknown ring counts as the single";
+    EXPECT_EQ(ringScore(9, 5), 50) << "and one past the table as the bull";
+}

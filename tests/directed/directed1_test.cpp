@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
+#include <QGraphicsView>
 #include <QImage>
+#include <QTest>
 
 #include "activities/directed/directed1.h"
 #include "app/language.h"
@@ -248,4 +251,75 @@ TEST_F(Directed1Screen, SolutionShowsTheJumpAndWithdrawsCheckingUntilTheNextQues
     EXPECT_FALSE(s.imgcross->isVisible());
     EXPECT_EQ(s.imgcross->width(), 0);
     EXPECT_EQ(s.Picture1->left(), tickX(7) - 60);
+}
+
+// A desktop with German regional settings must not change a single number on the line.
+TEST_F(Directed1Screen, LineSentencesAndCheckAreRightUnderADecimalCommaDesktop) {
+    const testsupport::CommaLocale german;
+    if (!german.available()) GTEST_SKIP() << "no decimal-comma locale could be made on this machine";
+    struct Case {
+        int language;
+        Question q;
+        QString label1, label10, label20, start, instruction;
+        int startTick, answerTick;
+    };
+    const QString move = QStringLiteral(" und ziehe den Pfeil auf seine neue Position.");
+    const std::vector<Case> cases{
+        {0, {1, -3, 2, 4, true}, "-2", "7", "17", "Start at 2 .", "Add or take 4 and move up.", 5, 9},
+        {2, {1, -3, 2, 4, true}, "-2", "7", "17", "Start at 2 .", "Addiere 4" + move, 5, 9},
+        {0, {2, -1, -0.5f, 0.3f, true}, "-0.9", "0", "1", "Start at -0.5 .", "Add or take 0.3 and move up.", 5, 8},
+        {2, {2, -1, -0.5f, 0.3f, false}, "-0,9", "0,0", "1,0", "Start at  -0,5 .", "Subtrahiere  0,3 " + move, 5, 2},
+        {0, {3, -1, -0.9f, 0.07f, true}, "-0.99", "-0.90", "-0.80", "Start at -0.9 .", "Add or take 0.07 and move up.", 10, 17},
+        {2, {3, -1, -0.9f, 0.07f, false}, "-0,99", "-0,90", "-0,80", "Start at  -0,9 .", "Subtrahiere  0,07 " + move, 10, 3},
+    };
+    Directed1& s = open({1, 0, 10, 3, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "language " << c.language << ", start " << c.q.startval);
+        app::lang().langindex = app::LangIndex::number(c.language);
+        ask(s, c.q);
+        EXPECT_EQ(s.lbltemp[1].caption(), c.label1);
+        EXPECT_EQ(s.lbltemp[10].caption(), c.label10);
+        EXPECT_EQ(s.lbltemp[20].caption(), c.label20);
+        EXPECT_EQ(s.Label7->caption(), c.start);
+        EXPECT_EQ(s.Label1->caption(), c.instruction);
+        EXPECT_EQ(s.Picture1->left(), tickX(c.startTick) - 60) << "the arrow starts on the start tick";
+        dragTo(s, tickX(c.answerTick));
+        s.cmdcheckit->click();
+        EXPECT_TRUE(s.imgtick->isVisible());
+        EXPECT_FALSE(s.imgcross->isVisible());
+    }
+}
+
+// Moves that arrive back to back are measured from where the arrow stood before the first of them.
+TEST_F(Directed1Screen, BurstOfMovesKeepsTheArrowCentreUnderThePointer) {
+    Directed1& s = open({1, 0, 10, 3, true});
+    const QPointF frame(s.Frame1->left(), s.Frame1->top());
+    for (bool throughView : {false, true}) {
+        SCOPED_TRACE(throughView ? "through the view" : "to the handlers");
+        const float startLeft = s.Picture1->left();
+        const std::vector<float> xs{tickX(12), tickX(15), tickX(18) + 100};  // the pointer, frame twips
+        float pointer = xs.back();
+        if (!throughView) {
+            s.Picture1->press({platform::LeftButton, 0, 20, 300});
+            for (float x : xs)
+                s.Picture1->moveMouse({platform::LeftButton, 0, x - startLeft, 300, x + float(frame.x()), 300 + float(frame.y())});
+        } else {
+            s.showForm();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+            auto* view = s.findChild<QGraphicsView*>();
+            QPoint at = view->mapFromScene(frame + QPointF(startLeft + 20, 300));
+            QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+            for (float x : xs) {
+                at = view->mapFromScene(frame + QPointF(x, 300));
+                QTest::mouseMove(view->viewport(), at);
+            }
+            pointer = float(view->mapToScene(at).x() - frame.x());
+        }
+        EXPECT_NEAR(s.Picture1->left() + 60, pointer, 1.0);
+        EXPECT_NEAR(s.Line2->x1(), pointer, 1.0);
+        s.Picture1->release({platform::LeftButton, 0, 60, 300});
+        EXPECT_EQ(s.Line2->x1(), tickX(18));
+        dragTo(s, tickX(10));
+        QCoreApplication::processEvents();
+    }
 }

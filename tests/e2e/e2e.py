@@ -5,7 +5,8 @@ Each scenario starts the built program from a private copy of the run folder on 
 clicks and drags where a teacher would, and looks at screenshots. Screenshots are kept in the
 output folder; a failing scenario names the last one it took.
 
-usage: e2e.py RUN_FOLDER OUTPUT_FOLDER [scenario ...]
+usage: e2e.py RUN_FOLDER OUTPUT_FOLDER [scenario ... | --core | --module NAME]
+  --core runs the scenarios of this file, --module those of activities/NAME.py; no names runs all.
 """
 import os
 import re
@@ -62,7 +63,7 @@ class Display:
 class Program:
     """One run of the program on a display, from a private copy of the run folder."""
 
-    def __init__(self, run_folder, display, shots, label, language_file=None):
+    def __init__(self, run_folder, display, shots, label, language_file=None, extra_env=None):
         self.folder = tempfile.mkdtemp(prefix="brevandel-e2e-")
         for entry in os.listdir(run_folder):
             source = os.path.join(run_folder, entry)
@@ -83,6 +84,7 @@ class Program:
         env = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb",
                    XDG_CONFIG_HOME=os.path.join(self.folder, ".config"),
                    XDG_RUNTIME_DIR=self.folder)
+        env.update(extra_env or {})
         self.env = env
         self.process = subprocess.Popen([os.path.join(self.folder, "brevandel")], env=env,
                                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
@@ -482,6 +484,52 @@ def scenario_dartboard(run_folder, shots):
         display.close()
 
 
+def scenario_comma_desktop(run_folder, shots):
+    """German regional settings and German chosen: a tenths line and negative tiles read right."""
+    locales = run("locale", "-a").lower().split()
+    expect("de_de.utf8" in locales or "de_de.utf-8" in locales,
+           "no de_DE.UTF-8 locale on this machine (bash scripts/deps.sh test generates it)")
+    display = Display(1024, 768)
+    program = Program(run_folder, display, shots, "comma", language_file=b"2\r\n",
+                      extra_env={"LC_ALL": "de_DE.UTF-8", "LANG": "de_DE.UTF-8"})
+    try:
+        title = program.wait_window(" ")
+        program.click_box(title, TITLE, 1080, 5760 + FRAME_TOP, 1575, 375)
+        activity, menu = open_activity(program, 4, 3, 6375)
+        program.click_box(activity, FULL, 3360, 6720, 3900, 375)  # tenths
+        path = program.shot("directed-tenths")
+        # The arrow starts on a tick of the line: a garbled label would have put it off the line.
+        x = arrow_centre(program, path, activity)
+        ticks = [90 + 285 + 471 * k for k in range(21)]
+        expect(min(abs(x - t) for t in ticks) < 40, f"the arrow stands at {x:.0f}, on no tick")
+        y = 3285 + 345
+        results = []
+        for target in ticks:
+            program.drag(activity, FULL, (x, y), (target + 60, y))
+            x = target
+            program.click_box(activity, FULL, *CHECK, pause=0.1)
+            results.append(feedback(program, activity))
+            if results[-1] == "tick":
+                break
+        expect(results[-1] == "tick" and results.count("tick") == 1, f"the check along the tenths line: {results}")
+        program.shot("directed-answered")
+        program.click_box(activity, FULL, *EXIT)
+        menu = program.wait_window("Quillmark")
+        program.click_box(menu, FULL, *section(0))
+        menu = program.wait_window("Quillmark")
+        program.click_box(menu, FULL, *menu_entry(5175, 1))
+        activity = program.wait_window("(?!Quillmark).+")
+        program.click_box(activity, FULL, 9120, 4320, 3015, 330)  # integers: negative tiles
+        path = program.shot("ordering-integers")
+        for k in range(5):
+            tile = program.region(path, activity, FULL, 1560 + 1440 * k + 100, 6960 + 100, 955, 415)
+            expect(count(tile, yellowish) > 20, f"tile {k} shows no number")
+        expect(program.process.poll() is None, "the program ended")
+    finally:
+        program.close()
+        display.close()
+
+
 def scenario_fullscreen(run_folder, shots):
     """At 1920 x 1080, F11 fills the screen and the screens opened afterwards follow."""
     display = Display(1920, 1080)
@@ -515,17 +563,18 @@ SCENARIOS = {
     "fruit": scenario_fruit,
     "dartboard": scenario_dartboard,
     "fullscreen": scenario_fullscreen,
+    "comma_desktop": scenario_comma_desktop,
 }
 
 
-def activity_scenarios():
+def activity_scenarios(only=None):
     """The scenarios of the activities, one module each in the activities folder beside this file.
     Each module imports this one as `e2e` and defines SCENARIOS like the table above."""
     import importlib.util
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "activities")
     found = {}
     for entry in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
-        if not entry.endswith(".py"):
+        if not entry.endswith(".py") or (only is not None and entry[:-3] != only):
             continue
         spec = importlib.util.spec_from_file_location(f"e2e_{entry[:-3]}", os.path.join(folder, entry))
         module = importlib.util.module_from_spec(spec)
@@ -540,8 +589,18 @@ def main(argv):
         return 2
     run_folder, shots = os.path.abspath(argv[1]), os.path.abspath(argv[2])
     os.makedirs(shots, exist_ok=True)
-    SCENARIOS.update(activity_scenarios())
-    names = argv[3:] or list(SCENARIOS)
+    if argv[3:4] == ["--core"]:
+        names = list(SCENARIOS)
+    elif argv[3:4] == ["--module"] and len(argv) > 4:
+        module = activity_scenarios(argv[4])
+        if not module:
+            print(f"no scenarios in activities/{argv[4]}.py")
+            return 2
+        SCENARIOS.update(module)
+        names = list(module)
+    else:
+        SCENARIOS.update(activity_scenarios())
+        names = argv[3:] or list(SCENARIOS)
     passed = failed = 0
     for name in names:
         started = time.time()

@@ -81,11 +81,11 @@ TEST_F(OrdernumTest, TileKShowsKthSmallestAndTilesStandInDrawOrder) {
     EXPECT_EQ(form->Option2->caption(), QStringLiteral("Integers"));
 }
 
-TEST_F(OrdernumTest, OptionDrawsWithOneReseedAndLeavesCheckButtonAndFeedbackShown) {
-    form->cmdcheckit->click();
-    form->tmrcross_Timer();
-    ASSERT_GT(form->imgcross->width(), 0.0f);
+TEST_F(OrdernumTest, OptionDrawsWithOneReseedAndTakesTheLastVerdictAway) {
     for (bool checkShown : {true, false}) {
+        form->cmdcheckit->click();
+        form->tmrcross_Timer();
+        ASSERT_GT(form->imgcross->width(), 0.0f);
         form->cmdcheckit->setVisible(checkShown);
         for (float r : {0.5f, 0.5005f, 0.0f, 0.75f, 0.25f, 0.99999994f}) rnd.push(r);
         const int reseeds = rnd.reseeds();
@@ -98,8 +98,11 @@ TEST_F(OrdernumTest, OptionDrawsWithOneReseedAndLeavesCheckButtonAndFeedbackShow
         // −1 came first, so its tile stands on the leftmost slot.
         EXPECT_EQ(tile(2).left(), 1560.0f);
         EXPECT_EQ(form->cmdcheckit->isVisible(), checkShown);
-        EXPECT_TRUE(form->imgcross->isVisible());
-        EXPECT_EQ(form->imgcross->width(), 0.0f);
+        // The cross of the last question must not grow again over the new one.
+        EXPECT_FALSE(form->imgcross->isVisible());
+        EXPECT_FALSE(form->tmrcross->isEnabled());
+        EXPECT_FALSE(form->tmrtick->isEnabled());
+        form->cmdcheckit->setVisible(true);
     }
 }
 
@@ -145,14 +148,33 @@ TEST_F(OrdernumTest, ClashSendsDroppedTileHomeAndLeavesTheOther) {
     EXPECT_TRUE(atHome(4));
     EXPECT_TRUE(onBox(0, 2));
 
-    // Its home may be taken meanwhile: then two tiles share it.
-    dragToBox(3, 3);
-    drag(1, form->homeleft[3], form->hometop[3]);
-    ASSERT_EQ(tile(1).left(), form->homeleft[3]);
-    dragToBox(3, 2);
-    EXPECT_TRUE(atHome(3));
-    EXPECT_EQ(tile(1).left(), tile(3).left());
-    EXPECT_EQ(tile(1).top(), tile(3).top());
+}
+
+// No two tiles ever stand on one spot: a tile parked on the home of a tile sent back goes to its own home.
+TEST_F(OrdernumTest, TileParkedOnAHomeGoesToItsOwnWhenThatHomesTileReturns) {
+    struct Case {
+        const char* what;
+        bool releasedNowhere;  // otherwise it clashes on box 2, where tile 0 stands
+    };
+    const Case cases[] = {{"after a clash", false}, {"released away from every box and slot", true}};
+    for (const Case& c : cases) {
+        for (float r : kFirstQuestion) rnd.push(r);
+        form->cmdgo->click();
+        dragToBox(0, 2);
+        dragToBox(3, 3);
+        drag(1, form->homeleft[3], form->hometop[3]);
+        ASSERT_EQ(tile(1).left(), form->homeleft[3]) << c.what;
+        if (c.releasedNowhere)
+            drag(3, 200, 200);
+        else
+            dragToBox(3, 2);
+        EXPECT_TRUE(atHome(3)) << c.what;
+        EXPECT_TRUE(atHome(1)) << c.what;
+        EXPECT_TRUE(onBox(0, 2)) << c.what;
+        for (int i = 0; i < 5; ++i)
+            for (int j = i + 1; j < 5; ++j)
+                EXPECT_FALSE(tile(i).left() == tile(j).left() && tile(i).top() == tile(j).top()) << c.what << ": " << i << ", " << j;
+    }
 }
 
 TEST_F(OrdernumTest, ClickWithoutMovingLeavesTileWhereItIs) {
@@ -283,6 +305,49 @@ TEST_F(OrdernumTest, TouchDragPutsTileInABox) {
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(onBox(k, 1)) << "tile at " << tile(k).left() << ", " << tile(k).top();
+}
+
+// Moves that arrive back to back, before anything repaints, are measured from where the tile stood
+// before the first of them; the tile must still end with its centre under the pointer.
+TEST_F(OrdernumTest, BurstOfMovesKeepsTheTileCentreUnderThePointer) {
+    enum Delivery { Handlers, ViewMouse, ViewTouch };
+    for (Delivery delivery : {Handlers, ViewMouse, ViewTouch}) {
+        SCOPED_TRACE(testing::Message() << "delivery " << delivery);
+        for (float r : kFirstQuestion) rnd.push(r);
+        form->cmdgo->click();
+        const int k = kTileOnSlot[delivery];
+        platform::Label& t = tile(k);
+        const QPointF start(t.left(), t.top());
+        const QPointF grab = start + QPointF(100, 100);  // off centre: the centre jumps under the pointer
+        const std::vector<QPointF> path{grab + QPointF(-300, -500), grab + QPointF(-900, -1500), grab + QPointF(-1800, -3000)};
+        QPointF pointer = path.back();
+        if (delivery == Handlers) {
+            t.press({platform::LeftButton, 0, 100, 100});
+            for (const QPointF& p : path) {
+                const QPointF stale = p - start;
+                t.moveMouse({platform::LeftButton, 0, float(stale.x()), float(stale.y()), float(p.x()), float(p.y())});
+            }
+        } else {
+            form->showForm();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+            auto* view = form->findChild<QGraphicsView*>();
+            QWidget* viewport = view->viewport();
+            static QPointingDevice* finger = QTest::createTouchDevice();
+            QPoint at = view->mapFromScene(grab);
+            if (delivery == ViewMouse) QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+            else QTest::touchEvent(viewport, finger, false).press(0, at).commit(false);
+            for (const QPointF& p : path) {
+                at = view->mapFromScene(p);
+                if (delivery == ViewMouse) QTest::mouseMove(viewport, at);
+                else QTest::touchEvent(viewport, finger, false).move(0, at).commit(false);
+            }
+            pointer = view->mapToScene(at);
+        }
+        EXPECT_NEAR(t.left() + t.width() / 2, pointer.x(), 1.0);
+        EXPECT_NEAR(t.top() + t.height() / 2, pointer.y(), 1.0);
+        t.release({platform::LeftButton, 0, 0, 0});
+        QCoreApplication::processEvents();
+    }
 }
 
 }  // namespace

@@ -164,4 +164,31 @@ TEST(OrderingLanding, OverlapGoesToTheLowerIndexAndEachTestSeesTheSnap) {
     }
 }
 
+TEST(OrderingHome, ATileSentHomeSendsWhateverIsParkedThereToItsOwnHome) {
+    // Homes 0..4 are the slots in a row; A..E stand for spots elsewhere (boxes).
+    const std::vector<Spot> homes{{0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}};
+    const Spot A{0, 50}, B{100, 50};
+    struct Case {
+        const char* what;
+        int sent;
+        std::vector<Spot> before;
+        std::vector<Spot> after;
+    };
+    const std::vector<Case> cases{
+        {"home free", 2, {A, homes[1], B, homes[3], homes[4]}, {A, homes[1], homes[2], homes[3], homes[4]}},
+        {"tile 3 parked on it", 2, {A, B, homes[0], homes[2], homes[4]}, {A, B, homes[2], homes[3], homes[4]}},
+        {"a chain of three", 0, {A, homes[0], homes[1], B, homes[4]}, {homes[0], homes[1], homes[2], B, homes[4]}},
+        {"dropped on its own home where another is parked", 1, {homes[1], homes[1], A, B, homes[4]},
+         {homes[0], homes[1], A, B, homes[4]}},
+        {"an index off the table moves nothing", 7, {A, B, homes[2], homes[3], homes[4]}, {A, B, homes[2], homes[3], homes[4]}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Spot> tiles = c.before;
+        sendHome(c.sent, tiles, homes);
+        EXPECT_EQ(tiles, c.after) << c.what;
+        for (std::size_t i = 0; i < tiles.size(); ++i)
+            for (std::size_t j = i + 1; j < tiles.size(); ++j) EXPECT_FALSE(tiles[i] == tiles[j]) << c.what << ": " << i << ", " << j;
+    }
+}
+
 }  // namespace

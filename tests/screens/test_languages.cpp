@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 #include "app/language.h"
@@ -146,11 +148,20 @@ TEST(Languages, ChoiceThatCannotBeWrittenIsSaidOnceAndStillApplies) {
         auto* chooser = openChooser(chain, 0);
         app::lang().cell(1, 43) = c.notSavedText;
         QStringList messages;
-        chooser->tellNotSaved = [&messages](const QString& text) { messages << text; };
+        QString title, button;
+        chooser->tellNotSaved = [&](const QString& text) {
+            messages << text;
+            const auto box = chooser->notSavedBox(text);
+            title = box->windowTitle();
+            button = box->buttons().value(0) ? box->buttons().value(0)->text() : QString();
+        };
         chooser->Option1[1].click();
         ReadOnly locked(chain.folder.path());
         chooser->Command1->click();
         EXPECT_EQ(messages, QStringList{c.expected});
+        // The box speaks the chosen language too: its title and its one button.
+        EXPECT_EQ(title, cellText(2, 1));
+        EXPECT_EQ(button, cellText(4, 1));
         EXPECT_EQ(app::lang().langIndexValue(), 1);
         EXPECT_EQ(app::lang().txtok, cellText(4, 1));
         EXPECT_EQ(chain.open(), QStringList{"intro0"});

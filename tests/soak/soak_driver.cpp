@@ -14,6 +14,7 @@
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/shell/activity.h"
+#include "activities/shell/modes.h"
 #include "app/catalogue.h"
 #include "app/language.h"
 #include "screens/intro0.h"
@@ -77,8 +78,9 @@ Soak::~Soak() {
 }
 
 void Soak::start() {
-    // A fresh start of the program: nothing of the last run's language survives it.
+    // A fresh start of the program: nothing of the last run's language or modes survives it.
     app::lang() = app::LanguageState{};
+    shell::ModeButtons::forgetAll();
     m_windows = std::make_unique<app::WindowRegistry>(m_screens);
     app::defineScreens(*m_windows);
     m_windows->show(QStringLiteral("Titlefrm"));
@@ -93,6 +95,25 @@ void Soak::restartIfEnded() {
     flush();
     ++m_restarts;
     start();
+}
+
+void Soak::focusOn(int menu, int entry) {
+    m_focusMenu = menu;
+    m_focusEntry = entry;
+}
+
+void Soak::reopenFocus() {
+    if (m_focusMenu == 0 || (!m_focusScreen.isEmpty() && m_windows->isOpen(m_focusScreen))) return;
+    const QString menuName = QStringLiteral("menu%1").arg(m_focusMenu);
+    for (const QString& name : m_windows->openNames())
+        if (name != menuName) m_windows->close(name);
+    flush();
+    auto* menu = qobject_cast<screens::Menu*>(m_windows->show(menuName));
+    if (!menu) return;
+    m_focusScreen = menu->screenFor(m_focusEntry);
+    note(QStringLiteral("open %1 from %2").arg(m_focusScreen, menuName));
+    menu->Label3_Click(m_focusEntry);
+    flush();
 }
 
 void Soak::stubSideEffects() {
@@ -174,7 +195,7 @@ struct ScreenAims {
     std::vector<AimAt> aims;
 };
 constexpr Aim kClick = Aim::Click, kHover = Aim::Hover, kTileDrag = Aim::TileDrag, kArrowDrag = Aim::ArrowDrag,
-              kStroke = Aim::Stroke;
+              kStroke = Aim::Stroke, kDrag = Aim::Drag;
 
 const std::vector<AimAt> kActivityButtons{
     {"cmdgo", -1, -1, kClick, 4},   {"cmdcheckit", -1, -1, kClick, 4}, {"cmdsoln", -1, -1, kClick, 3},
@@ -222,9 +243,39 @@ struct Candidate {
     int weight;
 };
 
+// An activity without aims of its own: everything that answers a click is clicked, everything that
+// answers a press is dragged too (tiles, markers, grids, the pad's keys), the shell's buttons as usual.
+std::vector<Candidate> anyActivityAims(const Form& form, std::initializer_list<Aim> kinds) {
+    std::vector<Candidate> found;
+    const auto wanted = [&](Aim a) { return std::find(kinds.begin(), kinds.end(), a) != kinds.end(); };
+    const auto* view = form.findChild<QGraphicsView*>();
+    if (!view || !view->scene()) return found;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        auto* c = dynamic_cast<Control*>(item);
+        if (!usable(c)) continue;
+        int shellWeight = 0;
+        for (const AimAt& aim : kActivityButtons)
+            if (c->name() == QLatin1String(aim.name)) shellWeight = aim.weight;
+        if (shellWeight > 0) {
+            if (wanted(kClick)) found.push_back({c, kClick, shellWeight});
+        } else if (c->onMouseDown && wanted(kDrag)) {
+            found.push_back({c, kDrag, 2});
+        } else if (c->onClick && wanted(kClick)) {
+            found.push_back({c, kClick, 2});
+        } else if (c->onMouseDown && wanted(kClick)) {
+            found.push_back({c, kClick, 1});
+        }
+    }
+    return found;
+}
+
 // The usable controls of a screen for the given kinds of aim.
 std::vector<Candidate> candidates(const Form& form, std::initializer_list<Aim> kinds) {
     std::vector<Candidate> found;
+    const bool known = std::any_of(aimsTable().begin(), aimsTable().end(), [&](const ScreenAims& screen) {
+        return form.name().startsWith(QLatin1String(screen.prefix));
+    });
+    if (!known && qobject_cast<const shell::Activity*>(&form)) return anyActivityAims(form, kinds);
     for (const ScreenAims& screen : aimsTable()) {
         if (!form.name().startsWith(QLatin1String(screen.prefix))) continue;
         for (const auto& [name, first, last, kind, weight] : screen.aims) {
@@ -297,7 +348,7 @@ void Soak::hoverSomething(Form& form) {
 }
 
 void Soak::dragSomething(Form& form) {
-    const auto list = candidates(form, {kTileDrag, kArrowDrag, kStroke});
+    const auto list = candidates(form, {kTileDrag, kArrowDrag, kStroke, kDrag});
     if (const Candidate* aim = weighted(list, [this](int a, int b) { return uniform(a, b); }))
         return drag(form, *aim->control, aim->kind);
     const auto clickable = candidates(form, {kClick});
@@ -375,8 +426,10 @@ void Soak::backgroundPointer(Form& form) {
 
 void Soak::pressKey(Form& form) {
     // F11 stays out: full screen changes nothing a rule here looks at, and toggles every later window.
-    static constexpr int kKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_S,   Qt::Key_J,
-                                    Qt::Key_Escape, Qt::Key_PageDown, Qt::Key_A,   Qt::Key_Tab, Qt::Key_Up};
+    static constexpr int kKeys[] = {Qt::Key_Space,  Qt::Key_Return,    Qt::Key_Enter, Qt::Key_S,      Qt::Key_J,
+                                    Qt::Key_Escape, Qt::Key_PageDown, Qt::Key_A,     Qt::Key_Tab,    Qt::Key_Up,
+                                    Qt::Key_0,      Qt::Key_7,        Qt::Key_Minus, Qt::Key_Period, Qt::Key_Comma,
+                                    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_R,    Qt::Key_P};
     const int key = kKeys[uniform(0, int(std::size(kKeys)) - 1)];
     note(QStringLiteral("%1: key %2").arg(form.name()).arg(key, 0, 16));
     form.keyDown(key);
@@ -388,11 +441,22 @@ void Soak::tickTimers(Form& form) {
     auto* machine = qobject_cast<fruit::Fruit*>(&form);
     const int ticks = uniform(1, kLongestTimerBurst);
     note(QStringLiteral("%1: up to %2 timer ticks").arg(form.name()).arg(ticks));
+    // The newer activities' own timers (solution steps, quick-fire) tick through their handlers.
+    const QList<platform::Timer*> timers = activity->findChildren<platform::Timer*>();
     for (int t = 0; t < ticks; ++t) {
         // Only running timers deliver ticks, as the event loop would.
         const bool tick = activity->tmrtick->isEnabled(), cross = activity->tmrcross->isEnabled();
         const bool spin = machine && machine->Timer1->isEnabled();
-        if (!tick && !cross && !spin) break;
+        bool others = false;
+        for (platform::Timer* timer : timers) {
+            if (timer == activity->tmrtick || timer == activity->tmrcross || (machine && timer == machine->Timer1)) continue;
+            if (!timer->isEnabled() || !timer->onTimer) continue;
+            others = true;
+            timer->onTimer();
+            // A tick may close the screen (a quick-fire round that ends, say).
+            if (!m_windows->isOpen(form.name())) return;
+        }
+        if (!tick && !cross && !spin && !others) break;
         if (tick) activity->tmrtick_Timer();
         if (cross) activity->tmrcross_Timer();
         if (spin) machine->Timer1_Timer();
@@ -443,6 +507,8 @@ std::optional<std::string> Soak::step() {
     m_releasedArrowOn.clear();
     try {
         restartIfEnded();
+        reopenFocus();
+        stubSideEffects();
         Form* form = pickWindow();
         play(*form);
         flush();

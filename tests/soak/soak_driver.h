@@ -16,7 +16,7 @@
 namespace soak {
 
 // What the pointer does to a control.
-enum class Aim { Click, Hover, TileDrag, ArrowDrag, Stroke };
+enum class Aim { Click, Hover, TileDrag, ArrowDrag, Stroke, Drag };
 
 class Soak {
 public:
@@ -35,12 +35,18 @@ public:
     int windowsOpened() const { return m_opened; }
     // Every screen the run has opened at least once.
     const QSet<QString>& screensSeen() const { return m_seen; }
+    // Keeps one menu entry's activity open: whenever it has closed, the next step opens it again
+    // from its menu, as a class that spends the whole lesson on one activity would.
+    void focusOn(int menu, int entry);
+    // The screen the focused entry opens, once it has been opened.
+    QString focusedScreen() const { return m_focusScreen; }
     // Prints every event as it is played.
     bool trace = false;
 
 private:
     void start();
     void restartIfEnded();
+    void reopenFocus();
     QStringList reachable() const;
     platform::Form* pickWindow();
     void play(platform::Form& form);
@@ -78,6 +84,9 @@ private:
     int m_opened = 0;
     QSet<QString> m_seen;
     int m_notSavedMessages = 0;
+    int m_focusMenu = 0;
+    int m_focusEntry = 0;
+    QString m_focusScreen;
 };
 
 // Resident memory of this process in bytes.

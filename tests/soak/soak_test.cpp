@@ -96,6 +96,27 @@ TEST(Soak, RandomUseOfEveryScreenKeepsTheRules) {
     }
 }
 
+// Every menu entry's activity, soaked on its own: the random walk above reaches each only now and then.
+TEST(Soak, EveryActivityKeepsTheRulesUnderItsOwnSoak) {
+    constexpr int kEventsEach = 300;
+    const QuietWindowNotes quiet;
+    for (int menu = 1; menu <= 5; ++menu) {
+        for (int entry = 0; entry < 5; ++entry) {
+            const std::uint64_t seed = kDefaultSeed + static_cast<std::uint64_t>(10 * menu + entry);
+            soak::Soak run(seed);
+            run.focusOn(menu, entry);
+            for (int step = 1; step <= kEventsEach; ++step) {
+                if (const auto problem = run.step()) {
+                    ADD_FAILURE() << "menu " << menu << " entry " << entry << ", seed " << seed << ", step " << step
+                                  << ": " << *problem << "\n  last event: " << run.lastEvent();
+                    break;
+                }
+            }
+            EXPECT_TRUE(run.screensSeen().contains(run.focusedScreen())) << run.focusedScreen().toStdString();
+        }
+    }
+}
+
 TEST(Soak, OneSeedReplaysTheSameRun) {
     constexpr int kEvents = 400;
     const QuietWindowNotes quiet;

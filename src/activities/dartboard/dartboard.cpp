@@ -17,6 +17,8 @@ struct Place {
     float left, top;
 };
 const std::array<Place, 3> kDartDesign{{{240, 3000}, {240, 3840}, {360, 4680}}};
+// Between the question and the picture at the top right (twips).
+constexpr float kGapBeforePicture = 90;
 
 Label* styledLabel(Label* label, const FontSpec& font, const QColor& color, Align align) {
     label->setFont(font);
@@ -35,8 +37,12 @@ void styleFrame(Frame* frame) {
 Dartboard::Dartboard(app::WindowRegistry& windows) : Activity(shell::kDartboard, windows) {
     Label8 = styledLabel(add<Label>(nullptr, "Label8", 90, 105, 11175, 780), {"Tahoma", 15.75f, false},
                          colors::Yellow, Align::Left);
+    // A question too long for one line wraps to a second rather than running under the picture.
+    Label8->setWidth(Image1->left() - kGapBeforePicture - Label8->left());
     Image2 = add<Image>(nullptr, "Image2", 1440, 660, 7200, 7200);
     Image2->setStretch(true);
+    // A wrapped question's second line reaches the board picture's top edge: it stands in front.
+    Label8->setZValue(Image2->zValue() + 1);
     // The darts take their pictures' own size, which their offsets are measured for.
     for (int i = 0; i < 3; ++i) {
         auto* dart = add<Image>(nullptr, "Image3", kDartDesign[i].left, kDartDesign[i].top, 495, 495, i);

@@ -14,6 +14,10 @@ double segmentAngle(int segment) {
     return kSegmentDegrees * double(it - kSegmentOrder.begin());
 }
 
+namespace {
+const Ring& ringAt(int ring) { return kRings[std::size_t(std::clamp(ring, 0, int(kRings.size()) - 1))]; }
+}  // namespace
+
 int ringForP(int p) {
     for (int ring = 0; ring < int(kRings.size()); ++ring)
         if (p <= kRings[std::size_t(ring)].lastP) return ring;
@@ -21,25 +25,25 @@ int ringForP(int p) {
 }
 
 double ringRadius(int ring, float boardHeight) {
-    const Ring& r = kRings[std::size_t(ring)];
+    const Ring& r = ringAt(ring);
     if (r.quarterInSingle) return double(boardHeight / 4.0f);
     return (r.thirtieths / 30.0) * double(boardHeight) / 2.0;
 }
 
 int ringScore(int ring, int segment) {
-    const Ring& r = kRings[std::size_t(ring)];
+    const Ring& r = ringAt(ring);
     return r.multiplier * segment + r.fixed;
 }
 
 // Rnd is single precision and so is the arithmetic on it, which matters right at a bound.
-int drawQuestionKind(float r) { return int(Int(r * 3.0f + 1.0f)); }
-int drawSegment(float r) { return int(Int(r * 20.0f + 1.0f)); }
-int drawP(float r) { return int(Int(r * 100.0f)); }
-int drawHalfExtra(float r) { return int(Int(r * 10.0f + 1.0f)); }
+int drawQuestionKind(float r) { return platform::IntWithin(r * 3.0f + 1.0f, 1, 3); }
+int drawSegment(float r) { return platform::IntWithin(r * 20.0f + 1.0f, 1, 20); }
+int drawP(float r) { return platform::IntWithin(r * 100.0f, 0, 99); }
+int drawHalfExtra(float r) { return platform::IntWithin(r * 10.0f + 1.0f, 1, 10); }
 
 Spot dartSpot(float cx, float cy, int segment, double radius, int dart) {
     const double a = segmentAngle(segment) * kPi / 180.0;
-    const Offset& offset = kDartOffsets[std::size_t(dart)];
+    const Offset& offset = kDartOffsets[std::size_t(std::clamp(dart, 0, int(kDartOffsets.size()) - 1))];
     return {float(double(cx) + radius * std::sin(a) + double(offset.x)),
             float(double(cy) - radius * std::cos(a) + double(offset.y))};
 }

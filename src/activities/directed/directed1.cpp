@@ -72,6 +72,7 @@ Directed1::Directed1(app::WindowRegistry& windows) : Activity(shell::kDirected1,
     Option2->onClick = [this] { Option2_Click(); };
     Option3->onClick = [this] { Option3_Click(); };
     Option4->onClick = [this] { Option4_Click(); };
+    Picture1->onMouseDown = [this](const MouseEvent& e) { Picture1_MouseDown(e); };
     Picture1->onMouseMove = [this](const MouseEvent& e) { Picture1_MouseMove(e); };
     Picture1->onMouseUp = [this](const MouseEvent& e) { Picture1_MouseUp(e); };
 }
@@ -204,13 +205,20 @@ void Directed1::cmdsoln_Click() {
     cmdcheckit->setVisible(false);
 }
 
+void Directed1::Picture1_MouseDown(const MouseEvent& e) {
+    // The arrow's centre jumps under the pointer on the first move and stays there.
+    m_grip.takeAt(*Picture1, e, QPointF(Picture1->width() / 2, Picture1->height() / 2));
+}
+
 void Directed1::Picture1_MouseMove(const MouseEvent& e) {
     if (e.button != LeftButton) return;
-    Picture1->setLeft(Picture1->left() + e.x - Picture1->width() / 2);
+    if (!m_grip.held()) Picture1_MouseDown(e);
+    Picture1->setLeft(float(m_grip.place(*Picture1, e).x()));
     Line2->setX1(Picture1->left() + Picture1->width() / 2);
 }
 
 void Directed1::Picture1_MouseUp(const MouseEvent&) {
+    m_grip.letGo();
     const float c = Picture1->left() + Picture1->width() / 2;
     std::array<float, kTicks> ticks{};
     for (int k = 0; k < kTicks; ++k) ticks[k] = tickX(k);

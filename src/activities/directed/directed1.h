@@ -1,6 +1,8 @@
 #pragma once
 // Directed Numbers: drag the arrow along a number line of whole numbers, tenths or hundredths to
 // add or subtract an amount, then check it against the answer's tick.
+#include <algorithm>
+
 #include "activities/shell/activity.h"
 
 namespace directed {
@@ -31,6 +33,7 @@ public:
     void cmdcheckit_Click() override;
     void cmdsoln_Click() override;
     void calculate();
+    void Picture1_MouseDown(const platform::MouseEvent& e);
     void Picture1_MouseMove(const platform::MouseEvent& e);
     void Picture1_MouseUp(const platform::MouseEvent& e);
 
@@ -50,7 +53,11 @@ protected:
     void Form_Load() override;
 
 private:
-    float tickX(int k) const { return tickline[k].x1(); }
+    // A tick index from a number that is not on the line stops at the line's end: the arrow shows
+    // a wrong place, where a test sees it.
+    float tickX(int k) const { return tickline[std::clamp(k, 0, tickline.size() - 1)].x1(); }
+
+    platform::Grip m_grip;
 
     short m_kindlow = 1, m_kindhigh = 1;
     short m_qkind = 1;

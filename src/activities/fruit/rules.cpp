@@ -6,10 +6,8 @@
 
 namespace fruit {
 
-using platform::Int;
-
-int drawSumForm(float r) { return int(Int(r * 3.0f)); }
-int drawReel(float r) { return int(Int(r * 10.0f)); }
+int drawSumForm(float r) { return platform::IntWithin(r * 3.0f, 0, int(kSumSigns.size()) - 1); }
+int drawReel(float r) { return platform::IntWithin(r * 10.0f, 0, int(kFruits.size()) - 1); }
 
 bool reelTurns(int reel, int spincount) {
     if (reel == 0) return spincount <= kLeftStops;
@@ -40,7 +38,7 @@ QString N(int value) {
 }
 
 QString workedSum(int sumform, int a, int b, int c) {
-    const SumSigns& signs = kSumSigns[std::size_t(sumform)];
+    const SumSigns& signs = kSumSigns[std::size_t(std::clamp(sumform, 0, int(kSumSigns.size()) - 1))];
     return N(a) + QLatin1Char(' ') + QLatin1String(signs.first) + N(b) + QLatin1Char(' ') +
            QLatin1String(signs.second) + N(c) + QStringLiteral(" =") + N(fruitScore(sumform, a, b, c));
 }

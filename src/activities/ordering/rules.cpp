@@ -71,6 +71,19 @@ std::optional<int> clashingTile(int t, Spot tile, std::span<const Spot> tiles) {
     return std::nullopt;
 }
 
+void sendHome(int t, std::span<Spot> tiles, std::span<const Spot> homes) {
+    const int count = static_cast<int>(std::min(tiles.size(), homes.size()));
+    const auto both = tiles.first(static_cast<std::size_t>(count));
+    // Each step moves a tile that is not yet home, so `count` steps always suffice.
+    for (int step = 0; step < count && t >= 0 && t < count; ++step) {
+        const Spot home = homes[static_cast<std::size_t>(t)];
+        const std::optional<int> parked = clashingTile(t, home, both);
+        both[static_cast<std::size_t>(t)] = home;
+        if (!parked) return;
+        t = *parked;
+    }
+}
+
 int tilesOnBoxes(std::span<const Spot> tiles, std::span<const Zone> boxes, int tilecount) {
     int count = 0;
     for (int i = 0; i < tilecount; ++i)

@@ -55,6 +55,10 @@ Landing landOnTargets(Spot tile, std::span<const Zone> boxes, std::span<const Zo
 // The first other tile standing exactly where tile t stands.
 std::optional<int> clashingTile(int t, Spot tile, std::span<const Spot> tiles);
 
+// Puts tile t on its home spot. A tile parked there goes to its own home in turn, and so on: homes
+// are one to a tile, so the chain ends and no two tiles ever share a spot.
+void sendHome(int t, std::span<Spot> tiles, std::span<const Spot> homes);
+
 // Pairs (tile, box) where a tile stands exactly on a box, whichever box it is.
 int tilesOnBoxes(std::span<const Spot> tiles, std::span<const Zone> boxes, int tilecount);
 
