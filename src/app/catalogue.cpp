@@ -5,6 +5,7 @@
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
+#include "activities/negatives/negatives.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
@@ -29,6 +30,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("countback"), [](WindowRegistry& w) { return new countback::Countback(w); });
+    windows.define(QStringLiteral("negatives"), [](WindowRegistry& w) { return new negatives::Negatives(w); });
     windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     shell::definePlaceholders(windows);
