@@ -113,7 +113,7 @@ void Countback::labelAround(std::vector<long long> lit) {
         const QFontMetricsF metrics(sceneFont(kScaleFont));
         const QString own = shell::numberText(valueOf(mode, v));
         for (long long l : lit) {
-            const float room = float(metrics.horizontalAdvance(own) + metrics.horizontalAdvance(shell::numberText(valueOf(mode, l)))) / 2 + 90;
+            const float room = float(metrics.horizontalAdvance(own) + metrics.horizontalAdvance(shell::numberText(valueOf(mode, l)))) / 2 + 150;
             if (float(std::llabs(v - l)) * unitTwips < room) return QString();
         }
         return own;
