@@ -33,14 +33,46 @@ Thermometer::Thermometer(const QString& name, float left, float top, float width
 
 void Thermometer::relabel() {
     m_font = sceneFont(m_labelFont);
+    m_labelHeight = float(QFontMetricsF(m_font).height());
+    m_scaleTop = kUnitRoom + m_labelHeight / 2;
     m_labels.clear();
-    if (m_high - m_low <= kMostDegrees)
-        for (long long v = m_low; v <= m_high; ++v)
-            if (v % m_labelEvery == 0) m_labels.emplace_back(v, m_labeller(v));
+    for (auto& ticks : m_ticks) ticks.clear();
+    const float from = kTubeX + kTubeHalf + 15;
+    if (m_high - m_low <= kMostDegrees) {
+        for (long long v = m_low; v <= m_high; ++v) {
+            const bool labelled = v % m_labelEvery == 0;
+            if (labelled) m_labels.emplace_back(v, m_labeller(v));
+            const int kind = labelled ? 2 : v % 5 == 0 ? 1 : 0;
+            const float length = kind == 2 ? kLabelTick : kind == 1 ? kFiveTick : kTick;
+            m_ticks[kind].emplace_back(QPointF(from, yOf(double(v))), QPointF(from + length, yOf(double(v))));
+        }
+    }
+    // The glass: a tube closed at the top, joined to the bulb; it changes only with the height and font.
+    const float bulbY = height() - bulbRadius() - 30;
+    const float top = scaleTop() - 150;  // the tube runs a little past the highest degree
+    if (m_glassFor != QPointF(top, bulbY)) {
+        QPainterPath glass;
+        glass.addRoundedRect(QRectF(kTubeX - kTubeHalf, top - kTubeHalf, 2 * kTubeHalf, bulbY - top + kTubeHalf), kTubeHalf, kTubeHalf);
+        glass.addEllipse(QPointF(kTubeX, bulbY), bulbRadius(), bulbRadius());
+        m_glass = glass.simplified();
+        m_glassFor = QPointF(top, bulbY);
+    }
     update();
 }
 
+void Thermometer::setHeight(float height) {
+    Control::setHeight(height);
+    relabel();
+}
+
+void Thermometer::updateTube(double from, double to) {
+    // Only the stretch of tube between the old and the new top changes, with the knob at either end.
+    const float y1 = yOf(from), y2 = yOf(to);
+    update(QRectF(kTubeX - kTubeHalf - 120, std::min(y1, y2) - 120, 2 * (kTubeHalf + 120), std::abs(y2 - y1) + 240));
+}
+
 void Thermometer::setRange(long long low, long long high, long long labelEvery) {
+    if (low == m_low && std::max(high, low + 1) == m_high && std::max(1LL, labelEvery) == m_labelEvery && !m_labels.empty()) return;
     m_low = low;
     m_high = std::max(high, low + 1);
     m_labelEvery = std::max(1LL, labelEvery);
@@ -61,7 +93,7 @@ void Thermometer::setUnit(const QString& unit) {
 }
 
 float Thermometer::bulbRadius() const { return 380; }
-float Thermometer::scaleTop() const { return kUnitRoom + float(QFontMetricsF(m_font).height()) / 2; }
+float Thermometer::scaleTop() const { return m_scaleTop; }
 float Thermometer::scaleBottom() const { return height() - 2 * bulbRadius() - 250; }
 float Thermometer::tubeX() const { return kTubeX; }
 
@@ -78,12 +110,12 @@ long long Thermometer::degreesAt(float y) const {
 void Thermometer::setReading(double degrees) {
     degrees = std::clamp(degrees, double(m_low), double(m_high));
     if (degrees == m_reading) return;
+    updateTube(m_reading, degrees);
     m_reading = degrees;
-    update();
 }
 void Thermometer::setKnobShown(bool shown) {
     m_knob = shown;
-    update();
+    updateTube(m_reading, m_reading);
 }
 void Thermometer::setFlag(std::optional<double> degrees) {
     m_flag = degrees;
@@ -95,8 +127,12 @@ void Thermometer::setBrackets(std::vector<Bracket> brackets) {
 }
 void Thermometer::setBracketEnd(int index, double end) {
     if (index < 0 || index >= static_cast<int>(m_brackets.size())) return;
-    m_brackets[static_cast<std::size_t>(index)].end = end;
-    update();
+    Bracket& b = m_brackets[static_cast<std::size_t>(index)];
+    // The bracket so far and its label, which appears beside its middle once it is whole.
+    const float h = m_labelHeight;
+    const float top = std::min({yOf(b.from), yOf(b.end), yOf(end)}), bottom = std::max({yOf(b.from), yOf(b.end), yOf(end)});
+    b.end = end;
+    update(QRectF(0, top - h, kBracketX + 240, bottom - top + 2 * h));
 }
 
 Control* Thermometer::cloneAs(int) const { return nullptr; }
@@ -107,15 +143,9 @@ void Thermometer::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     const QFontMetricsF metrics(m_font);
     painter->setFont(m_font);
     const float bulbY = height() - bulbRadius() - 30;
-    const float top = scaleTop() - 150;  // the tube runs a little past the highest degree
-
-    // The glass: a tube closed at the top, joined to the bulb.
-    QPainterPath glass;
-    glass.addRoundedRect(QRectF(kTubeX - kTubeHalf, top - kTubeHalf, 2 * kTubeHalf, bulbY - top + kTubeHalf), kTubeHalf, kTubeHalf);
-    glass.addEllipse(QPointF(kTubeX, bulbY), bulbRadius(), bulbRadius());
     painter->setPen(QPen(colors::Black, 2 * kTwipsPerPixel));
     painter->setBrush(kGlass);
-    painter->drawPath(glass.simplified());
+    painter->drawPath(m_glass);
 
     // The red column from the bulb up to the reading.
     const float columnTop = yOf(m_reading);
@@ -131,13 +161,9 @@ void Thermometer::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     }
 
     // Ticks for every degree on the right of the tube, longer every five and at each label.
-    const bool ticks = m_high - m_low <= kMostDegrees;
-    for (long long v = m_low; ticks && v <= m_high; ++v) {
-        const bool labelled = v % m_labelEvery == 0;
-        const float length = labelled ? kLabelTick : v % 5 == 0 ? kFiveTick : kTick;
-        const float y = yOf(double(v));
-        painter->setPen(QPen(kScale, (labelled ? 3 : 2) * kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
-        painter->drawLine(QPointF(kTubeX + kTubeHalf + 15, y), QPointF(kTubeX + kTubeHalf + 15 + length, y));
+    for (int kind = 0; kind < 3; ++kind) {
+        painter->setPen(QPen(kScale, (kind == 2 ? 3 : 2) * kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
+        painter->drawLines(m_ticks[kind].data(), static_cast<int>(m_ticks[kind].size()));
     }
     painter->setPen(kScale);
     const float labelLeft = kTubeX + kTubeHalf + kLabelTick + 90;

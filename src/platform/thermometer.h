@@ -3,6 +3,8 @@
 // five, a label every few), a red column rising from the bulb to the reading with a knob at its top,
 // a flag at an earlier reading, and brackets beside the tube that show a change part by part.
 #include <QColor>
+#include <QLineF>
+#include <QPainterPath>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -52,8 +54,11 @@ public:
     Control* cloneAs(int index) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
+    void setHeight(float height) override;
+
 private:
     void relabel();
+    void updateTube(double from, double to);
     float scaleTop() const;
     float scaleBottom() const;
     float bulbRadius() const;
@@ -66,9 +71,14 @@ private:
     bool m_knob = true;
     std::optional<double> m_flag;
     std::vector<Bracket> m_brackets;
-    // Worked out when the range, labeller or font changes, so an animation frame only draws.
+    // Worked out when the range, labeller, font or height changes, so an animation frame only draws.
     QFont m_font;
     std::vector<std::pair<long long, QString>> m_labels;
+    float m_scaleTop = 0;
+    float m_labelHeight = 0;
+    QPainterPath m_glass;
+    QPointF m_glassFor;  // the tube's top and the bulb's middle the glass was made for
+    std::vector<QLineF> m_ticks[3];  // every degree, every five, every label
 };
 
 }  // namespace platform
