@@ -105,17 +105,18 @@ void Countback::ask() {
     placeCounter(q.start);
 }
 
-void Countback::labelAround(std::vector<long long> lit) {
+void Countback::labelAround(const std::vector<long long>& lit) {
     // A scale number too close to a lit one gives way to it, so the lit number reads clearly.
     const int mode = m_question->mode;
     const float unitTwips = line->along(1) - line->along(0);
-    line->setLabeller([mode, lit = std::move(lit), unitTwips](long long v) {
-        const QFontMetricsF metrics(sceneFont(kScaleFont));
+    const QFontMetricsF metrics(sceneFont(kScaleFont));
+    std::vector<std::pair<long long, float>> halves;  // each lit value and half its width, with a margin
+    for (long long l : lit) halves.emplace_back(l, float(metrics.horizontalAdvance(shell::numberText(valueOf(mode, l)))) / 2 + 150);
+    line->setLabeller([mode, halves = std::move(halves), unitTwips, metrics](long long v) {
         const QString own = shell::numberText(valueOf(mode, v));
-        for (long long l : lit) {
-            const float room = float(metrics.horizontalAdvance(own) + metrics.horizontalAdvance(shell::numberText(valueOf(mode, l)))) / 2 + 150;
-            if (float(std::llabs(v - l)) * unitTwips < room) return QString();
-        }
+        const float half = float(metrics.horizontalAdvance(own)) / 2;
+        for (const auto& [l, room] : halves)
+            if (float(std::llabs(v - l)) * unitTwips < room + half) return QString();
         return own;
     });
 }

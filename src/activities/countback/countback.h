@@ -48,7 +48,7 @@ private:
     // The counter and its handle on a value.
     void placeCounter(long long units);
     // Scale labels for the line, leaving room for the lit numbers of these values.
-    void labelAround(std::vector<long long> lit);
+    void labelAround(const std::vector<long long>& lit);
     void buildSteps();
     QString text(long long units) const;
     int counterIndex() const { return static_cast<int>(line->markers().size()) - 1; }
