@@ -82,6 +82,11 @@ private:
     void drawMarker(QPainter* painter, const Marker& marker) const;
     void drawJump(QPainter* painter, const Jump& jump, double fraction, int index) const;
     double riseOf(const Jump& jump) const;
+    // What a marker or a jump draws, so that moving one repaints only that.
+    QRectF markerBounds(int index) const;
+    QRectF jumpBounds(int index) const;
+    void measure();
+    void moved(int index, const QRectF& before);
     void relabel();
 
     Orientation m_orientation;
@@ -96,7 +101,10 @@ private:
     FontSpec m_labelFont{QStringLiteral("Tahoma"), 12, true};
     // Worked out when the range, labeller or font changes, so an animation frame only draws.
     QFont m_font;
+    float m_labelHeight = 0;
     std::vector<std::pair<long long, QString>> m_labels;
+    std::vector<float> m_markerLabelWidths;
+    std::vector<float> m_jumpLabelWidths;
 };
 
 }  // namespace platform
