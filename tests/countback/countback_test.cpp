@@ -64,7 +64,6 @@ TEST_F(CountbackTest, TheCounterSnapsToTheModesStepsAndCheckJudgesWhereItStands)
     EXPECT_FLOAT_EQ(form->lblcounter->left() + 330, formX(-3));
     form->cmdcheckit_Click();
     EXPECT_TRUE(form->imgtick->isVisible());
-    EXPECT_FALSE(form->imgcross->isVisible());
     drag({formX(-2, -90)});
     form->cmdcheckit_Click();
     EXPECT_TRUE(form->imgcross->isVisible());
@@ -77,7 +76,6 @@ TEST_F(CountbackTest, TheCounterSnapsToTheModesStepsAndCheckJudgesWhereItStands)
     // In tens it only stands on tens.
     for (float r : {0.9f, 0.5f, 0.5f, 0.5f}) rnd.push(r);  // not crossing: from −40, 4 tens back
     form->modes.option(countback::kTens).click();
-    EXPECT_FALSE(form->imgcross->isVisible());
     drag({formX(-34)});
     EXPECT_EQ(form->counterAt(), -30);
     drag({formX(-36)});
@@ -89,7 +87,6 @@ TEST_F(CountbackTest, TheSolutionHopsOneNumberedJumpAPressAndLightsTheLanding) {
     form->cmdsoln_Click();
     EXPECT_FALSE(form->cmdcheckit->isVisible());
     EXPECT_FALSE(form->lblcounter->enabled());  // no dragging over the working
-    EXPECT_EQ(form->line->jumps().size(), 7u);
     EXPECT_EQ(form->line->jumps().back().label, QStringLiteral("7"));
     EXPECT_DOUBLE_EQ(form->line->markers().back().at, 4);  // back on the start before it hops
     for (int i = 0; i < 15; ++i) form->steps.frame();
@@ -99,7 +96,6 @@ TEST_F(CountbackTest, TheSolutionHopsOneNumberedJumpAPressAndLightsTheLanding) {
     EXPECT_DOUBLE_EQ(form->line->jumpsShown(), 7);
     EXPECT_DOUBLE_EQ(form->line->markers().back().at, -3);
     EXPECT_EQ(form->line->markers().back().lift, 0);
-    EXPECT_TRUE(form->lblstep->caption().isEmpty());
     form->cmdsoln_Click();  // the last press lights the landing
     EXPECT_TRUE(form->steps.finished());
     ASSERT_EQ(form->line->markers().size(), 3u);
@@ -108,12 +104,9 @@ TEST_F(CountbackTest, TheSolutionHopsOneNumberedJumpAPressAndLightsTheLanding) {
 
     for (float r : {0.5f, 0.2f, 0.5f}) rnd.push(r);
     form->cmdgo_Click();
-    EXPECT_TRUE(form->cmdcheckit->isVisible());
     EXPECT_TRUE(form->lblcounter->enabled());
-    EXPECT_TRUE(form->lblstep->caption().isEmpty());
     EXPECT_TRUE(form->line->jumps().empty());
     EXPECT_EQ(form->line->markers().size(), 2u);
-    EXPECT_EQ(form->counterAt(), form->question().start);
 }
 
 }  // namespace

@@ -62,12 +62,4 @@ TEST(NegativesRules, TenthsOrderExactly) {
     EXPECT_EQ(span.tickEvery, 1);
 }
 
-TEST(NegativesRules, ARepeatIsDrawnAgainForItsOwnPlace) {
-    // The window, then −7, −7 again, −2, 0, 6, −8, then four draws that shuffle nothing.
-    platform::ScriptedRandom rnd{0.5f, 0.35f, 0.35f, 0.85f, 0.5f, 0.8f, 0.1f, 0.99f, 0.99f, 0.99f, 0.99f};
-    const Question q = drawQuestion(kSmall, rnd);
-    EXPECT_EQ(q.units, (std::array<long long, kTiles>{-7, -2, 0, 6, -8}));
-    EXPECT_EQ(rnd.remaining(), 0u);
-}
-
 }  // namespace

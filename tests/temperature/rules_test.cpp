@@ -72,27 +72,4 @@ TEST(TemperatureRules, AChangeThroughZeroIsWorkedInTwoPartsMeetingThere) {
     }
 }
 
-TEST(TemperatureRules, TypedAnswersAreComparedExactlyWhicheverMinusSign) {
-    const Question q{kSmall, 3, -5};
-    for (const char* typed : {"-5", "\u22125", "-5.0", "-5,00", " -5"}) EXPECT_TRUE(isRight(q, Decimal::parse(QString::fromUtf8(typed)))) << typed;
-    for (const char* typed : {"5", "-4.9", "--5", "", "-", "−-5"}) EXPECT_FALSE(isRight(q, Decimal::parse(QString::fromUtf8(typed)))) << typed;
-}
-
-TEST(TemperatureRules, TwoInThreeCrossZeroAndNoneRepeatsTheLast) {
-    platform::ClockRandom rnd;
-    for (int mode = 0; mode < kModes; ++mode) {
-        Questions questions;
-        std::optional<Question> last;
-        int crossed = 0;
-        constexpr int kRuns = 3000;
-        for (int n = 0; n < kRuns; ++n) {
-            const Question q = questions.next(mode, rnd, last);
-            EXPECT_FALSE(last && *last == q) << "mode " << mode;
-            crossed += crossesZero(q) ? 1 : 0;
-            last = q;
-        }
-        EXPECT_NEAR(double(crossed) / kRuns, 0.67, 0.05) << "mode " << mode;
-    }
-}
-
 }  // namespace
