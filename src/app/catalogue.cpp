@@ -2,16 +2,19 @@
 
 #include "activities/angles/angles.h"
 #include "activities/coordinates/coordinates.h"
+#include "activities/countback/countback.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/factors/factors.h"
 #include "activities/fruit/fruit.h"
+#include "activities/negatives/negatives.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/placevalue/placevalue.h"
 #include "activities/primes/primes.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "activities/solids/solids.h"
+#include "activities/temperature/temperature.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -35,6 +38,9 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("primes"), [](WindowRegistry& w) { return new primes::Primes(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
+    windows.define(QStringLiteral("countback"), [](WindowRegistry& w) { return new countback::Countback(w); });
+    windows.define(QStringLiteral("negatives"), [](WindowRegistry& w) { return new negatives::Negatives(w); });
+    windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     shell::definePlaceholders(windows);
