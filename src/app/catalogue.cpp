@@ -4,6 +4,7 @@
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
 #include "activities/missing/missing.h"
+#include "activities/operations/operations.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
@@ -27,6 +28,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("missing"), [](WindowRegistry& w) { return new missing::Missing(w); });
+    windows.define(QStringLiteral("operations"), [](WindowRegistry& w) { return new operations::Operations(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
