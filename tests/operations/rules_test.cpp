@@ -108,11 +108,15 @@ TEST(OperationsDraw, EveryQuestionOfEveryModeWorksOutWholeAndNeverBelowZero) {
             ASSERT_TRUE(steps) << mode << ": " << written(q.expression, Signs{}).toStdString();
             const int operations = operationCount(q.expression);
             ASSERT_EQ(static_cast<int>(steps->size()), operations);
-            int brackets = 0, squares = 0, high = 0;
+            int brackets = 0, squares = 0, high = 0, depth = 0;
             for (const Token& t : q.expression) {
                 brackets += t.kind == Token::Kind::Open;
                 squares += t.kind == Token::Kind::Squared;
-                high += t.kind == Token::Kind::Times || t.kind == Token::Kind::Divide;
+                depth += t.kind == Token::Kind::Open ? 1 : t.kind == Token::Kind::Close ? -1 : 0;
+                const bool timesOrShare = t.kind == Token::Kind::Times || t.kind == Token::Kind::Divide;
+                high += timesOrShare;
+                // Brackets are there to put + or − first.
+                EXPECT_FALSE(depth > 0 && timesOrShare) << written(q.expression, Signs{}).toStdString();
             }
             switch (mode) {
                 case kTwoOperations: EXPECT_EQ(operations, 2); break;

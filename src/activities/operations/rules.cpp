@@ -194,21 +194,25 @@ Kind drawSign(platform::RandomSource& rnd, bool high) {
     return high ? (first ? Kind::Times : Kind::Divide) : (first ? Kind::Plus : Kind::Minus);
 }
 
-// The signs of an expression with `count` of them. Mostly × or ÷ beside + or −, where the order
-// matters; now and then all of one kind, worked left to right ("8 − 2 − 3", "12 ÷ 4 × 3").
-std::vector<Kind> drawSigns(int count, int mode, platform::RandomSource& rnd) {
+// The signs of a shape, one per o. Mostly × or ÷ beside + or −, where the order matters; now and
+// then all of one kind, worked left to right ("8 − 2 − 3", "12 ÷ 4 × 3"). Brackets always hold + or
+// −: that is what they are for ("(8 − 2) × 3"), and "(10 × 6)" teaches nothing.
+std::vector<Kind> drawSigns(std::string_view shape, platform::RandomSource& rnd) {
+    const int count = static_cast<int>(std::count(shape.begin(), shape.end(), 'o'));
     std::vector<Kind> signs;
-    if (mode == kBrackets) {
-        // Inside the brackets mostly + or −, outside mostly × or ÷: the brackets change the order.
-        for (int i = 0; i < count; ++i) signs.push_back(drawSign(rnd, rnd.next() < 0.5f));
-        return signs;
-    }
     const bool sameKind = rnd.next() < 0.25f;
     const bool firstHigh = rnd.next() < 0.5f;
-    for (int i = 0; i < count; ++i) {
+    int depth = 0;
+    for (char c : shape) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (c != 'o') continue;
+        const int i = static_cast<int>(signs.size());
         bool high = rnd.next() < 0.5f;
-        if (i == 0) high = firstHigh;
-        if (i == count - 1 && count > 1) {
+        if (depth > 0) {
+            high = false;
+        } else if (i == 0) {
+            high = firstHigh;
+        } else if (i == count - 1) {
             // Make sure both kinds are there unless this one is all of one kind.
             bool anyHigh = false, anyLow = false;
             for (Kind k : signs) (highPriority(k) ? anyHigh : anyLow) = true;
@@ -235,7 +239,7 @@ bool bracketsMatter(const Expression& e) {
 std::optional<Expression> tryDraw(int mode, platform::RandomSource& rnd) {
     const Shapes& shapes = kShapes[mode];
     const std::string_view shape = shapes.list[std::min(shapes.count - 1, int(rnd.next() * float(shapes.count)))];
-    const std::vector<Kind> signs = drawSigns(int(std::count(shape.begin(), shape.end(), 'o')), mode, rnd);
+    const std::vector<Kind> signs = drawSigns(shape, rnd);
     Expression e;
     std::size_t sign = 0;
     bool inSquaredBrackets = false;
