@@ -8,7 +8,6 @@
 
 namespace {
 
-using platform::BarModel;
 using platform::MathLine;
 
 TEST(BarModelWidths, SharesTheRowButNeverSqueezesALabel) {
@@ -32,16 +31,6 @@ TEST(BarModelWidths, SharesTheRowButNeverSqueezesALabel) {
         for (std::size_t i = 0; i < widths.size(); ++i) EXPECT_NEAR(widths[i], c.widths[i], 0.5f) << i;
         if (!widths.empty()) EXPECT_NEAR(std::accumulate(widths.begin(), widths.end(), 0.0f), c.total, 0.5f);
     }
-}
-
-TEST(BarModelLayout, RowsStackAndEachFillsTheWidth) {
-    BarModel bar(QStringLiteral("bar"), 0, 0, 6000, 1350);
-    bar.setRows({{{4, QStringLiteral("84")}}, {{3, QStringLiteral("?")}, {1, QStringLiteral("29")}}});
-    EXPECT_EQ(bar.cellRect(0, 0), QRectF(0, 0, 6000, 600));
-    EXPECT_FLOAT_EQ(float(bar.cellRect(1, 0).width() + bar.cellRect(1, 1).width()), 6000);
-    EXPECT_FLOAT_EQ(float(bar.cellRect(1, 1).left()), float(bar.cellRect(1, 0).right()));
-    EXPECT_FLOAT_EQ(float(bar.cellRect(1, 0).top()), 750);
-    EXPECT_TRUE(bar.cellRect(2, 0).isNull());
 }
 
 TEST(MathLineLayout, ALongLineShrinksToFitButNeverBelowItsLeastSize) {
