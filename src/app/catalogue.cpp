@@ -8,6 +8,8 @@
 #include "activities/factors/factors.h"
 #include "activities/fruit/fruit.h"
 #include "activities/negatives/negatives.h"
+#include "activities/missing/missing.h"
+#include "activities/operations/operations.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/placevalue/placevalue.h"
 #include "activities/primes/primes.h"
@@ -43,6 +45,8 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
+    windows.define(QStringLiteral("missing"), [](WindowRegistry& w) { return new missing::Missing(w); });
+    windows.define(QStringLiteral("operations"), [](WindowRegistry& w) { return new operations::Operations(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
