@@ -53,3 +53,15 @@ TEST_F(PadTest, AnActivityMayTakeKeysBeforeTheBox) {
     pad.press(QStringLiteral("6"));
     EXPECT_EQ(taken.size(), 3);
 }
+
+TEST_F(PadTest, ExtraKeysLeftOutOfALaterListAreHidden) {
+    shell::NumberPad pad(form);
+    pad.setExtraKeys({"r"});
+    ASSERT_NE(pad.key("r"), nullptr);
+    EXPECT_TRUE(pad.key("r")->isVisible());
+    pad.setExtraKeys({});
+    EXPECT_FALSE(pad.key("r")->isVisible());
+    EXPECT_FALSE(pad.press("r"));
+    pad.setVisible(true);
+    EXPECT_FALSE(pad.key("r")->isVisible());
+}

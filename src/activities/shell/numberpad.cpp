@@ -83,6 +83,9 @@ CommandButton* NumberPad::key(const QString& k) const {
 void NumberPad::setExtraKeys(const QStringList& keys) {
     m_extra = keys.mid(0, 3);
     // Extra keys stand between minus and delete; unused ones from an earlier call are hidden.
+    for (const auto& [name, button] : m_keys)
+        if (!isDigit(name) && !isPoint(name) && name != kMinus && name != kDelete && name != kClear && !m_extra.contains(name))
+            button->setVisible(false);
     int i = 0;
     for (const QString& extra : m_extra) {
         CommandButton* button = key(extra);
