@@ -130,7 +130,8 @@ void NumberPad::layout() {
     float left = kMiddle - total / 2;
     for (int i = 0; i < n; ++i) {
         if (!boxShown(i)) continue;
-        m_before[i].setLeft(left);
+        // A caption before a box keeps a little clear of it.
+        m_before[i].setLeft(left - 60);
         m_boxes[i].setLeft(left + m_before[i].width());
         m_after[i].setLeft(m_boxes[i].left() + m_boxes[i].width() + 60);
         // Captions sit on the box's middle line.
