@@ -3,6 +3,7 @@
 #include "activities/columns/columns.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
+#include "activities/division/division.h"
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
@@ -27,6 +28,8 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("columns"), [](WindowRegistry& w) { return new columns::Columns(w); });
+    windows.define(QStringLiteral("division"), [](WindowRegistry& w) { return new division::Division(shell::Edition::English, w); });
+    windows.define(QStringLiteral("division2"), [](WindowRegistry& w) { return new division::Division(shell::Edition::Other, w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
