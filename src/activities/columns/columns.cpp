@@ -27,6 +27,7 @@ constexpr int kTapRow = 12;
 // Where the paper may stand: the board between the question and the working's sentence.
 constexpr float kPaperTop = 960;
 constexpr float kPaperBottom = 5880;
+constexpr float kStepBottom = 6800;  // the number pad's boxes start just below
 constexpr float kLargestCell = 1000;
 constexpr float kMargin = 0.5f;  // blank squares round the sum, in cells
 constexpr int kSlideFrames = 24;  // a carried figure slides for about 0.4 s
@@ -116,6 +117,9 @@ void Columns::placePaper() {
     paper->setFonts({QStringLiteral("Arial"), cell * 0.62f / 20, true}, {QStringLiteral("Arial"), std::max(18.0f, cell * 0.4f / 20), true});
     paper->setSheet(sheet, cell, kMargin);
     paper->move(look::kBoardLeft + (across - paper->width()) / 2, kPaperTop + (down - paper->height()) / 2);
+    // The working's sentences take whatever the paper leaves above the number pad.
+    const float below = paper->top() + paper->height() + 60;
+    lblstep->move(look::kBoardLeft, below, across, kStepBottom - below);
 }
 
 int Columns::selectedIndex() const {
@@ -190,14 +194,17 @@ void Columns::cmdsoln_Click() {
     steps.reveal();
 }
 
-QString Columns::columnSentence(const Column& c, bool last) const {
+QString Columns::columnSentence(const Column& c, bool last, bool written) const {
     const auto term = [](int digit) { return QString::number(std::max(0, digit)); };
     if (m_question->subtracts()) {
         const int bottom = c.digits.size() > 1 ? std::max(0, c.digits[1]) : 0;
         if (c.exchanged)
             return kTexts.format(kExchangeRow, QString::number(c.top - 10), QString::number(bottom), QString::number(c.top),
                                  QString::number(c.digit));
-        return kTexts.format(kWriteRow, term(c.top) + QLatin1Char(' ') + kMinus + QLatin1Char(' ') + term(bottom), QString::number(c.digit));
+        const QString difference = term(c.top) + QLatin1Char(' ') + kMinus + QLatin1Char(' ') + term(bottom);
+        // A zero in front of the answer is not written, so the sentence does not say to write it.
+        if (!written) return difference + QStringLiteral(" = 0");
+        return kTexts.format(kWriteRow, difference, QString::number(c.digit));
     }
     QStringList terms;
     for (int d : c.digits) terms << term(d);
@@ -223,7 +230,9 @@ void Columns::buildSteps() {
     for (std::size_t i = 0; i < work.size(); ++i) {
         const int step = static_cast<int>(i) + 1;
         const bool last = i + 1 == work.size();
-        const QString sentence = columnSentence(work[i], last) + (last ? QLatin1Char('\n') + whole : QString());
+        QString sentence = columnSentence(work[i], last, answerHasDigit(q, static_cast<int>(i)));
+        // The whole sum closes the working, where the board has room for it.
+        if (last && lblstep->captionFits(sentence + QLatin1Char('\n') + whole, look::kQuestionMinimum)) sentence += QLatin1Char('\n') + whole;
         const bool moves = std::any_of(sheet.inks.begin(), sheet.inks.end(), [step](const Sheet::Ink& k) { return k.slides && k.step == step; });
         steps.add({[this, step, sentence] {
                        paper->setStep(step, 0);

@@ -50,7 +50,7 @@ private:
     int selectedIndex() const;
     void showWritten();
     void buildSteps();
-    QString columnSentence(const Column& c, bool last) const;
+    QString columnSentence(const Column& c, bool last, bool written) const;
 
     Questions m_questions;
     std::optional<Question> m_question;

@@ -107,6 +107,11 @@ std::vector<Column> working(const Question& q) {
     return columns;
 }
 
+bool answerHasDigit(const Question& q, int place) {
+    const long long units = answer(q).unitsAt(q.places()).value_or(0);
+    return place <= std::max(q.places(), digitCount(units) - 1);
+}
+
 int regroupings(const Question& q) {
     int n = 0;
     for (const Column& c : working(q)) n += q.subtracts() ? c.exchanged : c.carryOut > 0;
@@ -173,14 +178,14 @@ Layout layout(const Question& q, QChar point) {
         return sheet.inks.back();
     };
 
-    // The numbers, lined up on the point; indexes of each digit's ink so exchanges can cross it out.
-    std::vector<std::vector<int>> inkOf(static_cast<std::size_t>(numbers), std::vector<int>(static_cast<std::size_t>(count), -1));
+    // The numbers, lined up on the point; where the top number's digits are, so exchanges can cross them out.
+    std::vector<int> topInk(static_cast<std::size_t>(count), -1);
     for (int n = 0; n < numbers; ++n) {
         const int row = firstNumberRow + n;
         for (int p = 0; p < count; ++p) {
             const int d = work[static_cast<std::size_t>(p)].digits[static_cast<std::size_t>(n)];
             if (d < 0) continue;
-            inkOf[static_cast<std::size_t>(n)][static_cast<std::size_t>(p)] = static_cast<int>(sheet.inks.size());
+            if (n == 0) topInk[static_cast<std::size_t>(p)] = static_cast<int>(sheet.inks.size());
             ink(float(row), float(out.columnOf(p)), QString::number(d), kNumberInk);
         }
         if (places > 0) ink(float(row), float(out.pointColumn), QString(point), kNumberInk);
@@ -189,10 +194,6 @@ Layout layout(const Question& q, QChar point) {
     if (places > 0) ink(float(out.answerRow), float(out.pointColumn), QString(point), kNumberInk);
     sheet.rules.push_back({float(out.answerRow), 0, float(out.answerRow), float(sheet.columns), 0, kRuleInk});
     sheet.rules.push_back({float(out.answerRow + 1), 0, float(out.answerRow + 1), float(sheet.columns), 0, kRuleInk});
-
-    // The highest place holding a digit of the answer: zeros above it are not written.
-    const long long total = answer(q).unitsAt(places).value_or(0);
-    const int answerTop = std::max(places, digitCount(total) - 1);
 
     // Exchanges: the top number's digits as they change, and the small figure above a crossed-out one.
     std::vector<int> value(static_cast<std::size_t>(count)), smallAbove(static_cast<std::size_t>(count), -1);
@@ -205,7 +206,7 @@ Layout layout(const Question& q, QChar point) {
         if (q.subtracts() && c.exchanged) {
             const auto crossAndRewrite = [&](int k) {
                 int& current = smallAbove[static_cast<std::size_t>(k)];
-                const int crossed = current >= 0 ? current : inkOf[0][static_cast<std::size_t>(k)];
+                const int crossed = current >= 0 ? current : topInk[static_cast<std::size_t>(k)];
                 if (crossed >= 0) sheet.inks[static_cast<std::size_t>(crossed)].struckAt = step;
                 current = static_cast<int>(sheet.inks.size());
                 ink(0, float(out.columnOf(k)), QString::number(value[static_cast<std::size_t>(k)]), kCarryInk, step, Sheet::Size::Small);
@@ -240,7 +241,7 @@ Layout layout(const Question& q, QChar point) {
         for (int n = 0; n < numbers && !q.subtracts(); ++n)
             if (c.digits[static_cast<std::size_t>(n)] < 0 && p < places)
                 ink(float(firstNumberRow + n), float(column), QStringLiteral("0"), kPlaceholderInk, step);
-        if (p <= answerTop) ink(float(out.answerRow), float(column), QString::number(c.digit), kAnswerInk, step);
+        if (answerHasDigit(q, p)) ink(float(out.answerRow), float(column), QString::number(c.digit), kAnswerInk, step);
         if (c.carryOut > 0) {
             const bool last = p == count - 1;
             // The top column's carry is a new digit of the answer; any other waits under the next column.

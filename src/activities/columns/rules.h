@@ -39,6 +39,8 @@ struct Column {
     int carryOut = 0;         // addition: carried to the next column
 };
 std::vector<Column> working(const Question& q);
+// Whether the answer has a digit at a place of the working: zeros in front of it are not written.
+bool answerHasDigit(const Question& q, int place);
 // Columns that carry a digit on (addition) or need an exchange (subtraction).
 int regroupings(const Question& q);
 
