@@ -69,6 +69,11 @@ TEST(ColumnRules, ACarryOutOfTheTopColumnIsANewDigitOfTheAnswer) {
     EXPECT_EQ(work[1].carryOut, 1);
     EXPECT_TRUE(answerWritten(q, {"1", "4", "8"}));
     EXPECT_FALSE(answerWritten(q, {"", "4", "8"}));
+    // Dutch classes write the sign after the last number, the lines stopping short of it.
+    const Layout dutch = layout(q, '.', true);
+    EXPECT_EQ(at(dutch, 1, dutch.answerColumns.back() + 1), "+");
+    EXPECT_EQ(dutch.answerColumns, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(dutch.sheet.rules[0].column2, float(dutch.answerColumns.back() + 1));
 
     // A carry between columns waits small under the next column and slides there from the answer.
     const Layout carried = layout(sum(kThreeNumbers, {d(199), d(299), d(399)}));

@@ -5,6 +5,7 @@
 #include "activities/shell/look.h"
 #include "activities/shell/numbers.h"
 #include "activities/shell/setupform.h"
+#include "app/language.h"
 #include "app/textblocks.h"
 
 namespace columns {
@@ -23,6 +24,7 @@ constexpr int kCarryRow = 9;
 constexpr int kWriteRow = 10;
 constexpr int kExchangeRow = 11;
 constexpr int kTapRow = 12;
+constexpr int kDutch = 5;
 
 // Where the paper may stand: the board between the question and the working's sentence.
 constexpr float kPaperTop = 960;
@@ -96,7 +98,7 @@ void Columns::ask() {
                                                   : kTexts.format(kAddTwoRow, numbers.value(0), numbers.value(1));
     lblquestion->setCaptionFitted(text, look::kQuestionMinimum);
     lblstep->setCaptionFitted(kTexts[kTapRow], look::kQuestionMinimum);
-    m_layout = columns::layout(q, shell::decimalPoint());
+    m_layout = columns::layout(q, shell::decimalPoint(), app::lang().langIndexValue() == kDutch);
     placePaper();
     std::vector<std::pair<int, int>> cells;
     for (int column : m_layout.answerColumns) cells.emplace_back(m_layout.answerRow, column);

@@ -49,7 +49,6 @@ int columnCount(const Question& q) {
     return count;
 }
 
-int wholeDigits(Decimal d) { return digitCount(d.normalized().units() / power10(d.normalized().places())); }
 }  // namespace
 
 int Question::places() const {
@@ -147,21 +146,23 @@ int Layout::columnOf(int place) const {
     return place < decimals ? answerColumns.back() - place : pointColumn - 1 - (place - decimals);
 }
 
-Layout layout(const Question& q, QChar point) {
+Layout layout(const Question& q, QChar point, bool signAfter) {
     Layout out;
     Sheet& sheet = out.sheet;
     const std::vector<Column> work = working(q);
     const int places = q.places(), count = static_cast<int>(work.size()), numbers = static_cast<int>(q.numbers.size());
     // Addition keeps an empty column on the left for a carry out of the top column.
     const int digitColumns = count + (q.subtracts() ? 0 : 1);
-    sheet.columns = 1 + digitColumns + (places > 0 ? 1 : 0);
+    const int first = signAfter ? 0 : 1;  // the sign has a column of its own before the digits, or after them
+    const int lastDigit = first + digitColumns + (places > 0 ? 1 : 0) - 1;
+    sheet.columns = lastDigit + 1 + (signAfter ? 1 : 0);
     const int firstNumberRow = q.subtracts() ? 1 : 0;  // subtraction writes its exchanges above the top number
     const int lastNumberRow = firstNumberRow + numbers - 1;
     out.answerRow = lastNumberRow + 1;
     const int carryRow = out.answerRow + 1;
     sheet.rows = q.subtracts() ? out.answerRow + 1 : carryRow + 1;
-    out.pointColumn = places > 0 ? sheet.columns - 1 - places : -1;
-    for (int c = 1; c < sheet.columns; ++c)
+    out.pointColumn = places > 0 ? lastDigit - places : -1;
+    for (int c = first; c <= lastDigit; ++c)
         if (c != out.pointColumn) out.answerColumns.push_back(c);
 
     const auto ink = [&](float row, float column, const QString& text, int role, int step = 0,
@@ -190,10 +191,13 @@ Layout layout(const Question& q, QChar point) {
         }
         if (places > 0) ink(float(row), float(out.pointColumn), QString(point), kNumberInk);
     }
-    ink(float(lastNumberRow), 0, q.subtracts() ? QStringLiteral("\u2212") : QStringLiteral("+"), kSignInk);
+    ink(float(lastNumberRow), float(signAfter ? lastDigit + 1 : 0), q.subtracts() ? QStringLiteral("\u2212") : QStringLiteral("+"),
+        kSignInk);
     if (places > 0) ink(float(out.answerRow), float(out.pointColumn), QString(point), kNumberInk);
-    sheet.rules.push_back({float(out.answerRow), 0, float(out.answerRow), float(sheet.columns), 0, kRuleInk});
-    sheet.rules.push_back({float(out.answerRow + 1), 0, float(out.answerRow + 1), float(sheet.columns), 0, kRuleInk});
+    // The lines run under the sign that stands before the numbers, not under one that follows them.
+    const float lineEnd = float(lastDigit + 1);
+    sheet.rules.push_back({float(out.answerRow), 0, float(out.answerRow), lineEnd, 0, kRuleInk});
+    sheet.rules.push_back({float(out.answerRow + 1), 0, float(out.answerRow + 1), lineEnd, 0, kRuleInk});
 
     // Exchanges: the top number's digits as they change, and the small figure above a crossed-out one.
     std::vector<int> value(static_cast<std::size_t>(count)), smallAbove(static_cast<std::size_t>(count), -1);
@@ -283,8 +287,8 @@ Question drawOnce(int mode, platform::RandomSource& rnd) {
         case kDecimals: {
             const Decimal a = drawDecimal(rnd);
             Decimal b = drawDecimal(rnd);
-            // Lining up by the point matters only when the numbers are shaped differently.
-            while (b.places() == a.places() && wholeDigits(b) == wholeDigits(a)) b = drawDecimal(rnd);
+            // Lining up by the point matters when the numbers have different places.
+            while (b.places() == a.places()) b = drawDecimal(rnd);
             q.numbers = {a, b};
             break;
         }

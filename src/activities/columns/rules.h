@@ -48,7 +48,8 @@ int regroupings(const Question& q);
 enum Role { kNumberInk, kSignInk, kAnswerInk, kCarryInk, kPlaceholderInk, kRuleInk, kRoles };
 
 // The sheet: the numbers lined up by their last digit or their point, the sign, the line, then one
-// step per column from the right writing its digit and its carry (or its exchange).
+// step per column from the right writing its digit and its carry (or its exchange). Dutch classes
+// write the sign after the last number (`signAfter`), the others before it.
 struct Layout {
     platform::Sheet sheet;
     int answerRow = 0;
@@ -56,7 +57,7 @@ struct Layout {
     int pointColumn = -1;            // where the points line up; -1 for whole numbers
     int columnOf(int place) const;   // the sheet column of a place of the working
 };
-Layout layout(const Question& q, QChar point = QLatin1Char('.'));
+Layout layout(const Question& q, QChar point = QLatin1Char('.'), bool signAfter = false);
 
 // Whether the digits a pupil wrote in the answer cells (left to right, "" for an empty cell) are
 // the answer: every digit in its column; an empty cell or a 0 is fine left of the answer's first digit.
