@@ -71,9 +71,19 @@ QColor SquaredPaper::roleColour(int role) const {
 void SquaredPaper::setStep(int step, double progress) {
     progress = std::clamp(progress, 0.0, 1.0);
     if (step == m_step && progress == m_progress) return;
-    m_step = step;
-    m_progress = progress;
-    update();
+    if (step != m_step) {
+        m_step = step;
+        m_progress = progress;
+        return update();
+    }
+    // A frame of a slide repaints only where the sliding figures were and now are.
+    QRectF dirty;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const Sheet::Ink& ink : m_sheet.inks)
+            if (ink.slides && ink.step == m_step) dirty |= inkBox(ink);
+        m_progress = progress;
+    }
+    update(dirty.adjusted(-m_cell * 0.1, -m_cell * 0.1, m_cell * 0.1, m_cell * 0.1));
 }
 
 void SquaredPaper::setEntryCells(std::vector<std::pair<int, int>> cells) {
