@@ -6,6 +6,8 @@
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/factors/factors.h"
+#include "activities/columns/columns.h"
+#include "activities/division/division.h"
 #include "activities/fruit/fruit.h"
 #include "activities/negatives/negatives.h"
 #include "activities/missing/missing.h"
@@ -47,6 +49,9 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     windows.define(QStringLiteral("missing"), [](WindowRegistry& w) { return new missing::Missing(w); });
     windows.define(QStringLiteral("operations"), [](WindowRegistry& w) { return new operations::Operations(w); });
+    windows.define(QStringLiteral("columns"), [](WindowRegistry& w) { return new columns::Columns(w); });
+    windows.define(QStringLiteral("division"), [](WindowRegistry& w) { return new division::Division(shell::Edition::English, w); });
+    windows.define(QStringLiteral("division2"), [](WindowRegistry& w) { return new division::Division(shell::Edition::Other, w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
