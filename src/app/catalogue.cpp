@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/bonds/bonds.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
@@ -25,6 +26,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
+    windows.define(QStringLiteral("bonds"), [](WindowRegistry& w) { return new bonds::Bonds(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
