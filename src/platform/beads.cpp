@@ -13,6 +13,8 @@ Beads::Beads(const QString& name, float left, float top, float width, float heig
     : Control(name, left, top, width, height) {
     setAcceptedMouseButtons(Qt::NoButton);
     setAcceptHoverEvents(false);
+    // A hundred beads change only with the question: a repaint of what lies over them reuses the picture.
+    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void Beads::setWires(int wires, int perWire) {
