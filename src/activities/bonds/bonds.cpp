@@ -22,7 +22,7 @@ constexpr float kBarHeight = 500;
 constexpr float kPartsTop = kWholeTop + kBarHeight;
 constexpr float kUnderBar = kPartsTop + kBarHeight + 30;  // where a part too narrow for its number writes it
 // The line's arcs rise towards the bar; its scale labels end above the beads.
-constexpr float kLineHeight = 2900;
+constexpr float kLineHeight = 2800;  // the arcs' highest labels just clear the bar
 constexpr float kLineTop = 3350 - kLineHeight / 2;  // the line itself runs through the middle
 constexpr float kLineMargin = 600;
 constexpr float kBeadsTop = 4150;
