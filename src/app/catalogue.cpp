@@ -7,6 +7,7 @@
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
+#include "activities/tables/tables.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -27,6 +28,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("bonds"), [](WindowRegistry& w) { return new bonds::Bonds(w); });
+    windows.define(QStringLiteral("tables"), [](WindowRegistry& w) { return new tables::Tables(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
