@@ -1,6 +1,7 @@
 #include "platform/dotarray.h"
 
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +14,8 @@ DotArray::DotArray(const QString& name, float left, float top, float width, floa
     : Control(name, left, top, width, height), m_pitch(pitch) {
     setAcceptedMouseButtons(Qt::NoButton);
     setAcceptHoverEvents(false);
+    // A frame repaints only the row that fills; the paint skips the rows it was not asked for.
+    setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
     setForeColor(colors::Yellow);
     setLabelFont({QStringLiteral("Tahoma"), 18, true});
 }
@@ -27,8 +30,10 @@ void DotArray::setShape(int rows, int columns) {
 void DotArray::setFilled(double rows) {
     rows = std::clamp(rows, 0.0, double(m_rows));
     if (rows == m_filled) return;
+    // Only the rows between the old fill and the new one change, with their numbers.
+    const double first = std::floor(std::min(rows, m_filled)), last = std::ceil(std::max(rows, m_filled));
     m_filled = rows;
-    update();
+    update(QRectF(0, float(first) * m_pitch, width(), float(std::max(1.0, last - first)) * m_pitch));
 }
 
 void DotArray::setRowLabels(QStringList labels) {
@@ -48,7 +53,7 @@ void DotArray::setDotColor(const QColor& colour) {
 
 Control* DotArray::cloneAs(int) const { return nullptr; }
 
-void DotArray::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void DotArray::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
     const float radius = m_pitch * 0.38f;
     const int fullRows = int(std::floor(m_filled));
@@ -56,7 +61,10 @@ void DotArray::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     const int partDots = int(std::round((m_filled - fullRows) * m_columns));
     const QPen ring(QColor(0xFF, 0xFF, 0xFF, 0x90), 2 * kTwipsPerPixel);
     const QPen rim(QColor(0x20, 0x20, 0x20), kTwipsPerPixel);
-    for (int r = 0; r < m_rows; ++r) {
+    const QRectF exposed = option ? option->exposedRect : boundingRect();
+    const int top = std::max(0, int(std::floor(exposed.top() / m_pitch)));
+    const int bottom = std::min(m_rows, int(std::ceil(exposed.bottom() / m_pitch)));
+    for (int r = top; r < bottom; ++r) {
         const float y = m_pitch * (float(r) + 0.5f);
         for (int c = 0; c < m_columns; ++c) {
             const bool on = r < fullRows || (r == fullRows && c < partDots);
