@@ -3,6 +3,7 @@
 #include "activities/bonds/bonds.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
+#include "activities/doubles/doubles.h"
 #include "activities/fruit/fruit.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
@@ -29,6 +30,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("bonds"), [](WindowRegistry& w) { return new bonds::Bonds(w); });
     windows.define(QStringLiteral("tables"), [](WindowRegistry& w) { return new tables::Tables(w); });
+    windows.define(QStringLiteral("doubles"), [](WindowRegistry& w) { return new doubles::Doubles(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
