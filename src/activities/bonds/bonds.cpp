@@ -154,9 +154,10 @@ void Bonds::showBar() {
 void Bonds::showLine() {
     const Question& q = *m_question;
     const long long whole = wholeOf(q.mode);
-    // A labelled tick every unit to 10, every five to 20, every tenth of the whole beyond.
+    // A labelled tick every unit to 10, every five to 20, every tenth of the whole beyond; four-digit
+    // labels need every other tick to stand clear of each other.
     const long long tick = q.mode == kTen || q.mode == kTwenty ? 1 : whole / 10;
-    const long long label = q.mode == kTwenty ? 5 : tick;
+    const long long label = q.mode == kTwenty ? 5 : q.mode == kThousand ? 2 * tick : tick;
     line->setRange(0, whole, tick, label);
     line->setLabeller([this](long long v) { return text(v); });
     // Where the count starts: a dot, which leaves the arcs' labels clear.
