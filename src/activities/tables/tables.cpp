@@ -28,7 +28,7 @@ constexpr int kRowsRow = 12;
 
 // The question and the teacher's controls on the left, the array on the right.
 constexpr float kColumnWidth = 3900;
-constexpr float kArrayLeft = 4500;
+constexpr float kArrayLeft = 4380;  // room for "144" after twelve columns
 constexpr float kArrayTop = 300;
 constexpr float kPitch = 380;
 constexpr float kTableTop = 1450;

@@ -12,7 +12,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "sup
 import board  # noqa: E402
 
 QUESTION = (240, 300, 3900, 1000)
-SENTENCE = (4500, 300 + 12 * 380 + 150, 5250, 1500)
+SENTENCE = (4380, 300 + 12 * 380 + 150, 5250, 1500)
 TABLE_7 = (240 + 120 + 915 + 300, 1450 + 380 + 450 + 210)
 QUICK_3S = (1500, 3990)  # the second quick-fire option, in English
 PAGE = (2000, 6300)      # the page under the teacher's controls
