@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 
 #include "activities/shell/look.h"
-#include "activities/shell/numbers.h"
 #include "activities/shell/setupform.h"
 #include "app/textblocks.h"
 
