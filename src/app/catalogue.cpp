@@ -8,6 +8,8 @@
 #include "activities/factors/factors.h"
 #include "activities/columns/columns.h"
 #include "activities/division/division.h"
+#include "activities/bonds/bonds.h"
+#include "activities/doubles/doubles.h"
 #include "activities/fruit/fruit.h"
 #include "activities/negatives/negatives.h"
 #include "activities/missing/missing.h"
@@ -19,6 +21,7 @@
 #include "activities/shell/placeholder.h"
 #include "activities/solids/solids.h"
 #include "activities/temperature/temperature.h"
+#include "activities/tables/tables.h"
 #include "app/windows.h"
 #include "jotter/notepad.h"
 #include "screens/intro0.h"
@@ -52,6 +55,9 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("columns"), [](WindowRegistry& w) { return new columns::Columns(w); });
     windows.define(QStringLiteral("division"), [](WindowRegistry& w) { return new division::Division(shell::Edition::English, w); });
     windows.define(QStringLiteral("division2"), [](WindowRegistry& w) { return new division::Division(shell::Edition::Other, w); });
+    windows.define(QStringLiteral("bonds"), [](WindowRegistry& w) { return new bonds::Bonds(w); });
+    windows.define(QStringLiteral("tables"), [](WindowRegistry& w) { return new tables::Tables(w); });
+    windows.define(QStringLiteral("doubles"), [](WindowRegistry& w) { return new doubles::Doubles(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }

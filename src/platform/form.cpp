@@ -7,6 +7,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -127,6 +128,10 @@ protected:
     }
     // Keys go to the form, which owns F11 and the screen's shortcuts.
     void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+    void mousePressEvent(QMouseEvent* e) override {
+        m_form->Form_PointerDown();
+        QGraphicsView::mousePressEvent(e);
+    }
 
 private:
     Form* m_form;

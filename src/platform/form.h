@@ -89,6 +89,8 @@ protected:
     virtual void Form_MouseUp(const MouseEvent&) {}
     // Keys a screen handles itself; returns whether it used the key.
     virtual bool Form_KeyDown(int /*qtKey*/) { return false; }
+    // Every press of the pointer on the page, on a control or not, before the control has it.
+    virtual void Form_PointerDown() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +101,7 @@ public:
     void backgroundMouseDown(const MouseEvent& e) { Form_MouseDown(e); }
     void backgroundMouseMove(const MouseEvent& e) { Form_MouseMove(e); }
     void backgroundMouseUp(const MouseEvent& e) { Form_MouseUp(e); }
+    void pointerDown() { Form_PointerDown(); }
     bool keyDown(int qtKey);
 
 private:
