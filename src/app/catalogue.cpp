@@ -3,6 +3,7 @@
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
+#include "activities/money/money.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
@@ -25,6 +26,8 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("fruit"), [](WindowRegistry& w) { return new fruit::Fruit(w); });
     windows.define(QStringLiteral("directed1"), [](WindowRegistry& w) { return new directed::Directed1(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
+    windows.define(QStringLiteral("money"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::English); });
+    windows.define(QStringLiteral("money2"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::Other); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
