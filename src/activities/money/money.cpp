@@ -37,7 +37,7 @@ constexpr float kTagHeight = 600;
 // Middles of the things on the counter, by how many there are (and the note paid with, last).
 constexpr float kOneThing[] = {2290, 5140};
 constexpr float kTwoThings[] = {2290, 5140};
-constexpr float kThreeThings[] = {1140, 3440, 5740};
+constexpr float kThreeThings[] = {1240, 3500, 5760};
 
 // The purse at the left, the tray at the right, the working under the tray.
 constexpr float kPurseLeft = 240, kPurseTop = 3540;
@@ -452,10 +452,8 @@ void Money::buildSteps() {
             prices += (i > 0 ? QStringLiteral(" + ") : QString()) + text(q.items[static_cast<std::size_t>(i)].price);
         last = kTexts.format(kAltogetherRow, prices, text(answer(q)));
     }
-    steps.add({[this, last, answer = text(answer(q))] {
-        lbltotal->setCaptionFitted(answer, look::kQuestionMinimum);
-        say(last);
-    }});
+    // The running total has reached the answer, or for change the note; the sentence says the rest.
+    steps.add({[this, last] { say(last); }});
 }
 
 }  // namespace money
