@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/bank/bank.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/fruit/fruit.h"
@@ -28,6 +29,8 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
     windows.define(QStringLiteral("money"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::English); });
     windows.define(QStringLiteral("money2"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::Other); });
+    windows.define(QStringLiteral("bank"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::English); });
+    windows.define(QStringLiteral("bank2"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::Other); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
