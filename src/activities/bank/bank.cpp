@@ -39,8 +39,12 @@ constexpr int kBeforeRow = 32;
 
 constexpr int kMoveFrames = 40;  // the bar moves for about two thirds of a second a part
 
-// The scale stands at the left, its parts' arcs to the left of it; the statement at the right.
-constexpr float kLineLeft = 240, kLineTop = 1350, kLineWidth = 3600, kLineHeight = 5350;
+// The scale stands at the left, its parts' arcs and their amounts to the left of it, its labels
+// to the right; the statement at the right. The line runs down the middle of its control.
+constexpr float kLineLeft = 240, kLineTop = 1350, kLineHeight = 5350;
+constexpr float kAxis = 2500;
+constexpr float kLineWidth = 2 * (kAxis - kLineLeft);
+constexpr float kScaleRight = 3800;  // past the widest label
 constexpr float kBarWidth = 460;
 constexpr float kPaperLeft = 3900, kPaperTop = 1350, kPaperHeight = 3200;
 constexpr float kColumnLefts[Bank::kColumns] = {4020, 6640, 8160};
@@ -172,7 +176,7 @@ void Bank::showScale() {
     // The red runs from zero to the foot of the scale.
     const float zero = line->top() + float(line->pointOf(0).y());
     const float foot = line->top() + line->height();
-    shpred->move(line->left(), zero, line->width(), foot - zero);
+    shpred->move(kLineLeft, zero, kScaleRight - kLineLeft, foot - zero);
     setBar(double(known));
 }
 
