@@ -40,15 +40,16 @@ constexpr int kBeforeRow = 32;
 constexpr int kMoveFrames = 40;  // the bar moves for about two thirds of a second a part
 
 // The scale stands at the left, its parts' arcs and their amounts to the left of it, its labels
-// to the right; the statement at the right. The line runs down the middle of its control.
+// to the right; the statement at the right. The line runs down the middle of its control, which
+// ends where the statement begins: a frame of the moving bar repaints none of the statement.
 constexpr float kLineLeft = 240, kLineTop = 1350, kLineHeight = 5350;
-constexpr float kAxis = 2500;
+constexpr float kAxis = 2300;
 constexpr float kLineWidth = 2 * (kAxis - kLineLeft);
-constexpr float kScaleRight = 3800;  // past the widest label
+constexpr float kScaleRight = 3600;  // past the widest label
 constexpr float kBarWidth = 460;
-constexpr float kPaperLeft = 3900, kPaperTop = 1350, kPaperHeight = 3200;
-constexpr float kColumnLefts[Bank::kColumns] = {4020, 6640, 8160};
-constexpr float kColumnWidths[Bank::kColumns] = {2580, 1500, 1500};
+constexpr float kPaperLeft = kLineLeft + kLineWidth, kPaperTop = 1350, kPaperHeight = 3200;
+constexpr float kColumnLefts[Bank::kColumns] = {4420, 6760, 8320};
+constexpr float kColumnWidths[Bank::kColumns] = {2340, 1440, 1400};
 // Arial is narrower than Tahoma at the same size: the statement's amounts and words need it.
 const FontSpec kStatement{QStringLiteral("Arial"), 18, true};
 constexpr float kRowTops[Bank::kRows] = {1980, 2560, 3480};

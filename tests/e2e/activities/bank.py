@@ -8,9 +8,9 @@ from e2e import FULL, CHECK, SOLUTION, EXIT, expect, feedback
 
 KEY_LEFT, KEY_STEP, DIGITS_TOP, SIGNS_TOP = 2617.5, 660, 7560, 8220
 QUESTION = (240, 180, 9510, 1080)
-BALANCE_BEFORE = (8160, 2560, 1500, 440)
-PAYMENT = (6640, 3480, 1500, 440)
-STEP = (3900, 4670, 5850, 1900)
+BALANCE_BEFORE = (8320, 2560, 1400, 440)
+PAYMENT = (6760, 3480, 1440, 440)
+STEP = (4360, 4670, 5390, 1900)
 INK = "#101010"
 # Words of the question that say the money goes out of the account.
 SPEND = {"en": "spend", "fr": "dépenses", "cy": "gwario"}
