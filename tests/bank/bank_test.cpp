@@ -183,3 +183,22 @@ TEST_F(BankScreen, WorkingBackwardsUndoesThePayment) {
     EXPECT_EQ(s.cell(1, 2).caption(), "-£8");
     EXPECT_EQ(s.lblstep->caption(), QString::fromUtf8("£7 \u2212 £15 = -£8\nYour balance was -£8 before."));
 }
+
+TEST_F(BankScreen, EveryLanguagesStatementWordsFitTheirColumn) {
+    // Long compound words cannot wrap: each must fit its column whole, at the statement's size.
+    for (int language = English; language <= Welsh; ++language) {
+        Bank& s = open(language == English ? "bank" : "bank2", language, kTwelveLessTwenty);
+        for (int detail = 0; detail < kPaymentsOut + kPaymentsIn; ++detail) {
+            const bool in = detail >= kPaymentsOut;
+            ask(s, {kWhole, in ? -1200 : 1200, 2100, in, in ? detail - kPaymentsOut : detail});
+            for (int row = 0; row < Bank::kRows; ++row)
+                for (int column = 0; column < Bank::kColumns; ++column) {
+                    const platform::Label& cell = s.cell(row, column);
+                    for (const QString& word : cell.caption().split(QLatin1Char(' ')))
+                        EXPECT_TRUE(cell.captionFits(word, cell.font().size)) << language << ": " << word.toStdString();
+                }
+        }
+        s.cmdexit_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
