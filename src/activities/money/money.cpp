@@ -34,10 +34,9 @@ constexpr float kItemTop = 1340;
 constexpr float kTagTop = 2760;
 constexpr float kTagWidth = 1900;
 constexpr float kTagHeight = 600;
-// Middles of the things on the counter, by how many there are (and the note paid with, last).
-constexpr float kOneThing[] = {2290, 5140};
-constexpr float kTwoThings[] = {2290, 5140};
-constexpr float kThreeThings[] = {1240, 3500, 5760};
+// Middles of the places on the counter: two (two things, or one and the note paid with) or three.
+constexpr float kTwoPlaces[] = {2290, 5140};
+constexpr float kThreePlaces[] = {1240, 3500, 5760};
 
 // The purse at the left, the tray at the right, the working under the tray.
 constexpr float kPurseLeft = 240, kPurseTop = 3540;
@@ -84,8 +83,7 @@ QPointF purseSpot(int piece) {
 }
 
 std::span<const float> thingMiddles(const Question& q) {
-    if (q.mode == kChange || q.mode == kFewest) return kOneThing;
-    return q.count == 3 ? std::span<const float>(kThreeThings) : std::span<const float>(kTwoThings);
+    return q.count == 3 ? std::span<const float>(kThreePlaces) : std::span<const float>(kTwoPlaces);
 }
 
 Box boxOf(const Control& c) { return {c.left(), c.top(), c.width(), c.height()}; }
