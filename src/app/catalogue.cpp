@@ -3,6 +3,7 @@
 #include "activities/angles/angles.h"
 #include "activities/coordinates/coordinates.h"
 #include "activities/countback/countback.h"
+#include "activities/bank/bank.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
 #include "activities/factors/factors.h"
@@ -14,6 +15,7 @@
 #include "activities/negatives/negatives.h"
 #include "activities/missing/missing.h"
 #include "activities/operations/operations.h"
+#include "activities/money/money.h"
 #include "activities/ordering/ordernum.h"
 #include "activities/placevalue/placevalue.h"
 #include "activities/primes/primes.h"
@@ -58,6 +60,10 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("bonds"), [](WindowRegistry& w) { return new bonds::Bonds(w); });
     windows.define(QStringLiteral("tables"), [](WindowRegistry& w) { return new tables::Tables(w); });
     windows.define(QStringLiteral("doubles"), [](WindowRegistry& w) { return new doubles::Doubles(w); });
+    windows.define(QStringLiteral("money"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::English); });
+    windows.define(QStringLiteral("money2"), [](WindowRegistry& w) { return new money::Money(w, shell::Edition::Other); });
+    windows.define(QStringLiteral("bank"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::English); });
+    windows.define(QStringLiteral("bank2"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::Other); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }

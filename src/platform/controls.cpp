@@ -430,15 +430,22 @@ Control* Image::cloneAs(int idx) const {
     auto* copy = new Image(name(), left(), top(), width(), height(), idx);
     copyLookTo(*copy);
     copy->m_stretch = m_stretch;
+    copy->m_captionOver = m_captionOver;
     copy->m_picture = m_picture;
     copy->m_pictureTwips = m_pictureTwips;
     return adopt(*this, copy);
 }
+void Image::setCaptionOver(bool over) {
+    m_captionOver = over;
+    update();
+}
 void Image::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    if (m_picture.isNull()) return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips);
-    painter->drawImage(target, m_picture);
+    if (!m_picture.isNull()) {
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF target = m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips);
+        painter->drawImage(target, m_picture);
+    }
+    if (m_captionOver) drawCaption(painter, boundingRect(), Qt::AlignVCenter | Qt::TextWordWrap);
 }
 
 // ---- PictureBox

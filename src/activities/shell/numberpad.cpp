@@ -238,9 +238,10 @@ bool NumberPad::keyDown(int qtKey) {
             return true;
         default: break;
     }
-    // An extra key's letter ("r", "p") typed on the keyboard.
+    // An extra key's letter or sign ("r", "p", "£") typed on the keyboard.
     for (const QString& extra : m_extra)
-        if (extra.size() == 1 && extra[0].isLetter() && qtKey == extra[0].toUpper().unicode()) return press(extra) || true;
+        if (extra.size() == 1 && (extra[0].isLetter() || extra[0].isSymbol()) && qtKey == extra[0].toUpper().unicode())
+            return press(extra) || true;
     return false;
 }
 
