@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
     try {
         bench::useRunFolder();
         bench::loadEnglish();
-        std::printf("platform %s; each screen alone, from the request to its first paint\n",
-                    qPrintable(QGuiApplication::platformName()));
+        std::printf("platform %s, zoom %s; each screen alone, from the request to its first paint\n",
+                    qPrintable(QGuiApplication::platformName()), qPrintable(QString::number(platform::zoom())));
         std::printf("%-14s %9s %12s\n", "screen", "open_ms", "rss_after_kb");
         bench::Screens screens;
         for (const char* name : kTour) {
