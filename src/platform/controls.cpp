@@ -362,9 +362,7 @@ void Frame::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) 
 
 // ---- Image
 Image::Image(const QString& name, float left, float top, float width, float height, int idx)
-    : Control(name, left, top, width, height, idx) {
-    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
-}
+    : Control(name, left, top, width, height, idx) {}
 void Image::setPicture(const std::optional<Picture>& picture) {
     m_picture = picture ? picture->image : QImage();
     m_pictureTwips = picture ? picture->sizeTwips : QSizeF();
@@ -383,10 +381,7 @@ Control* Image::cloneAs(int idx) const {
     return adopt(*this, copy);
 }
 void Image::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    if (m_picture.isNull()) return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips);
-    painter->drawImage(target, m_picture);
+    drawPicture(*painter, m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
 }
 
 // ---- PictureBox
@@ -409,9 +404,7 @@ void PictureBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     if (r.isEmpty()) return;
     painter->setClipRect(r);
     if (opaque()) painter->fillRect(r, backColor());
-    if (m_picture.isNull()) return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawImage(QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
+    drawPicture(*painter, QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
 }
 
 // ---- Line
