@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "platform/picturecache.h"
 
@@ -137,7 +138,7 @@ protected:
         QGraphicsView::paintEvent(e);
         if (m_painted) return;
         m_painted = true;
-        if (!m_form->m_toWarm.isEmpty()) QTimer::singleShot(0, m_form, &Form::warmNextPicture);
+        if (m_form->m_warmList) QTimer::singleShot(0, m_form, &Form::warmNextPicture);
         emit m_form->firstPainted();
     }
     void drawBackground(QPainter* painter, const QRectF& rect) override {
@@ -296,6 +297,7 @@ void Form::showForm() {
 void Form::unload() { close(); }
 
 void Form::warmNextPicture() {
+    if (m_warmList) m_toWarm = std::exchange(m_warmList, {})();
     if (m_toWarm.isEmpty() || !isVisible() || !PictureCache::shared().roomToWarm()) return;
     (void)loadPicture(m_toWarm.takeFirst());
     if (!m_toWarm.isEmpty()) QTimer::singleShot(0, this, &Form::warmNextPicture);

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -57,9 +58,9 @@ public:
     void setBackColor(const QColor& color);
     void setPicture(const std::optional<Picture>& picture);
     bool hasPicture() const { return !m_picture.isNull(); }
-    // Pictures the screens that may follow this one need: once this one has painted, they are loaded
-    // into the picture cache one per turn of the event loop, for as long as this window is up.
-    void warmPicturesWhenShown(const QStringList& relativeNames) { m_toWarm = relativeNames; }
+    // Pictures the screens that may follow this one need: once this one has painted, they are named
+    // and loaded into the picture cache one per turn of the event loop, for as long as this window is up.
+    void warmPicturesWhenShown(std::function<QStringList()> relativeNames) { m_warmList = std::move(relativeNames); }
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     void clearIcon();
@@ -127,6 +128,7 @@ private:
     QColor m_backColor{0x31, 0x87, 0xD6};
     QImage m_picture;
     QSizeF m_pictureTwips;
+    std::function<QStringList()> m_warmList;
     QStringList m_toWarm;
     float m_left = 0, m_top = 0, m_width, m_height;
     bool m_loaded = false;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -79,10 +80,12 @@ void PictureCache::clear() {
 }
 
 QStringList picturesIn(const QString& folder) {
+    static const QStringList kEndings{".jpg", ".jpeg", ".png", ".bmp", ".gif", ".ico", ".wmf"};
     QStringList names;
-    const QStringList patterns{"*.jpg", "*.jpeg", "*.png", "*.bmp", "*.gif", "*.ico", "*.wmf"};
-    for (const QString& file : QDir(resolvePath(folder)).entryList(patterns, QDir::Files, QDir::Name))
-        names << folder + QLatin1Char('/') + file;
+    for (const QString& file : QDir(resolvePath(folder)).entryList(QDir::Files, QDir::Name)) {
+        const auto ending = [&](const QString& e) { return file.endsWith(e, Qt::CaseInsensitive); };
+        if (std::any_of(kEndings.begin(), kEndings.end(), ending)) names << folder + QLatin1Char('/') + file;
+    }
     return names;
 }
 

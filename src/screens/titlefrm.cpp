@@ -90,8 +90,10 @@ void Titlefrm::Form_Load() {
     setLeft(screenWidthTwips() / 2 - width() / 2);
     readlanguagefile();
     // The introduction's pictures first, then the activities', decoded while the class reads this screen.
-    warmPicturesWhenShown(QStringList{QStringLiteral("Images\\startqorv.jpg"), QStringLiteral("Images\\logo2.jpg")} +
-                          shell::activityPictures());
+    warmPicturesWhenShown([] {
+        return QStringList{QStringLiteral("Images\\startqorv.jpg"), QStringLiteral("Images\\logo2.jpg")} +
+               shell::activityPictures();
+    });
     m_fellBack = !loadtexttable();
     if (m_fellBack) {
         shell::setupform(*this);

@@ -113,7 +113,7 @@ TEST(PictureCache, AFileGoneOrDamagedSinceItWasKeptFailsAsItWouldHaveFirstTime) 
 TEST(PictureCache, AScreenLoadsPicturesAheadOnlyOnceItHasPainted) {
     Setting setting("Images/logo2.jpg", encoded({200, 278}, 192), 1.0);
     platform::Form form("test", 12000, 9000);
-    form.warmPicturesWhenShown({"Images\\missing.jpg", "Images\\logo2.jpg"});
+    form.warmPicturesWhenShown([] { return QStringList{"Images\\missing.jpg", "Images\\logo2.jpg"}; });
     QCoreApplication::processEvents();
     EXPECT_EQ(platform::PictureCache::shared().count(), 0);
     form.showForm();
