@@ -18,13 +18,19 @@ namespace platform {
 namespace {
 constexpr int kMaxPixels = 8192;                  // larger pictures are refused rather than decoded
 constexpr double kFileDensity = 0;                // decode at the density the file has
+constexpr double kMaxDrawnSide = 4096;
 
 double dpiOf(const QImage& image) {
     return image.dotsPerMeterX() * 0.0254;
 }
 
+// The pixels of a picture drawn at `pixelsPerTwip`, at most a 4K screen's width a side: whatever size a
+// file claims, a bigger picture is drawn scaled up from that rather than take more memory.
 QSize pixelsFor(QSizeF twips, double pixelsPerTwip) {
-    return {std::max(1, qRound(twips.width() * pixelsPerTwip)), std::max(1, qRound(twips.height() * pixelsPerTwip))};
+    QSizeF pixels = twips * pixelsPerTwip;
+    if (pixels.width() > kMaxDrawnSide || pixels.height() > kMaxDrawnSide)
+        pixels.scale(kMaxDrawnSide, kMaxDrawnSide, Qt::KeepAspectRatio);
+    return {std::max(1, qRound(pixels.width())), std::max(1, qRound(pixels.height()))};
 }
 
 // The density a JPEG states in its JFIF header, rounded as the decoder rounds it; nullopt when it states

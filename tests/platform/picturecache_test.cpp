@@ -50,6 +50,7 @@ TEST(PictureCache, PicturesAreDecodedOnceAtTheSizeTheZoomDrawsAndShared) {
         {"Images/plain.jpg", encoded({40, 20}, 96), 1.5, {60, 30}},   // stored smaller than drawn
         {"Images/odd.jpg", encoded({300, 300}, 300), 1.25, {120, 120}},
         {"Images/dart.ico", encoded({32, 32}, 96, "ico"), 1.5, {48, 48}},
+        {"Images/huge.jpg", encoded({8000, 10}, 24), 1.5, {4096, 5}},  // never more than 4096 a side
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + std::to_string(c.zoom));
