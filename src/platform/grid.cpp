@@ -1,6 +1,10 @@
 #include "platform/grid.h"
 
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -17,6 +21,8 @@ Grid::Grid(const QString& name, float left, float top, int rows, int columns, fl
       m_palette{QColor(0xFF, 0xE0, 0x3C)} {
     setOpaque(true);
     setBackColor(colors::White);
+    // A tap repaints one cell: the paint is told which part is exposed and draws only those cells.
+    setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
     setFont({QStringLiteral("Tahoma"), 12, true});
     onMouseDown = [this](const MouseEvent& e) { pressed(e); };
     onMouseMove = [this](const MouseEvent& e) { moved(e); };
@@ -78,9 +84,11 @@ bool Grid::cellAt(float x, float y, int& row, int& column) const {
 
 void Grid::apply(int row, int column) {
     Cell& c = at(row, column);
-    if (m_tool == Tool::Shade ? c.shade == m_paintShade : c.struck == m_paintStruck) return;
+    // A layered tap adds or takes away only the tool's own layer.
+    const int shade = !m_layered ? m_paintShade : m_paintShade ? c.shade | m_toolShade : c.shade & ~m_toolShade;
+    if (m_tool == Tool::Shade ? c.shade == shade : c.struck == m_paintStruck) return;
     if (m_tool == Tool::Shade)
-        c.shade = m_paintShade;
+        c.shade = shade;
     else
         c.struck = m_paintStruck;
     updateCell(row, column);
@@ -91,7 +99,7 @@ void Grid::pressed(const MouseEvent& e) {
     int row, column;
     if (!m_tappable || e.button != LeftButton || !cellAt(e.x, e.y, row, column)) return;
     const Cell& c = at(row, column);
-    m_paintShade = c.shade == m_toolShade ? 0 : m_toolShade;
+    m_paintShade = (m_layered ? (c.shade & m_toolShade) == m_toolShade : c.shade == m_toolShade) ? 0 : m_toolShade;
     m_paintStruck = !c.struck;
     m_painting = true;
     m_lastRow = row;
@@ -103,9 +111,15 @@ void Grid::moved(const MouseEvent& e) {
     int row, column;
     if (!m_painting || !(e.button & LeftButton) || !cellAt(e.x, e.y, row, column)) return;
     if (row == m_lastRow && column == m_lastColumn) return;
+    // A quick stroke, or moves merged while the screen was busy, can jump cells: paint the ones
+    // passed over too, along the line from the last cell.
+    const int dr = row - m_lastRow, dc = column - m_lastColumn;
+    const int steps = std::max(std::abs(dr), std::abs(dc));
+    for (int i = 1; i <= steps; ++i)
+        apply(m_lastRow + static_cast<int>(std::lround(double(dr) * i / steps)),
+              m_lastColumn + static_cast<int>(std::lround(double(dc) * i / steps)));
     m_lastRow = row;
     m_lastColumn = column;
-    apply(row, column);
 }
 
 void Grid::updateCell(int row, int column) {
@@ -114,13 +128,16 @@ void Grid::updateCell(int row, int column) {
 
 Control* Grid::cloneAs(int) const { return nullptr; }
 
-void Grid::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void Grid::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->fillRect(boundingRect(), backColor());
+    const QRectF exposed = option ? option->exposedRect & boundingRect() : boundingRect();
+    painter->fillRect(exposed, backColor());
     painter->setFont(qfont());
     const float s = m_cellSize;
-    for (int r = 0; r < m_rows; ++r) {
-        for (int c = 0; c < m_columns; ++c) {
+    const auto first = [s](double at) { return std::max(0, static_cast<int>(at / s)); };
+    const auto last = [s](double at, int count) { return std::min(count - 1, static_cast<int>(at / s)); };
+    for (int r = first(exposed.top()); r <= last(exposed.bottom(), m_rows); ++r) {
+        for (int c = first(exposed.left()); c <= last(exposed.right(), m_columns); ++c) {
             const Cell& cell = m_cells[static_cast<std::size_t>(r * m_columns + c)];
             const QRectF box(c * s, r * s, s, s);
             if (cell.shade > 0 && cell.shade <= static_cast<int>(m_palette.size()))

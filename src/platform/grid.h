@@ -38,6 +38,9 @@ public:
 
     void setPalette(std::vector<QColor> colours);
     void setTool(Tool tool, int shade = 1);
+    // Shades as layers: shades 1 and 2 are bits that a tap toggles one at a time, so a cell in both
+    // sets has shade 3 and shows the palette's third colour, where the two overlap.
+    void setLayered(bool layered) { m_layered = layered; }
     // Whether taps and drags change cells (off while a solution is shown, say).
     void setTappable(bool tappable) { m_tappable = tappable; }
     void setTextFont(const FontSpec& font) { setFont(font); }
@@ -67,6 +70,7 @@ private:
     Tool m_tool = Tool::Shade;
     int m_toolShade = 1;
     bool m_tappable = true;
+    bool m_layered = false;
     // The state a press gave its cell, painted on every cell the drag enters.
     bool m_painting = false;
     int m_paintShade = 0;
