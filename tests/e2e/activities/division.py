@@ -126,9 +126,9 @@ def scenario_division(run_folder, shots):
 
 
 def scenario_division_languages(run_folder, shots):
-    """French, German and Dutch each open their own layout (the bus stop, English's and Welsh's, is read
-    in the scenario above): where the quotient and the working stand, and the first line's figures and signs."""
-    for language, name in ((b"1", "french"), (b"2", "german"), (b"5", "dutch")):
+    """French, German, Dutch and Welsh each open their own layout (English's bus stop is read in the
+    scenario above): where the quotient and the working stand, and the first line's figures and signs."""
+    for language, name in ((b"1", "french"), (b"2", "german"), (b"5", "dutch"), (b"6", "welsh")):
         display = e2e.Display(1024, 768)
         program = e2e.Program(run_folder, display, shots, f"division-{name}", language_file=language + b"\r\n")
         try:
@@ -150,7 +150,11 @@ def scenario_division_languages(run_folder, shots):
                 path = program.shot("layout-again")
                 given, quotient, working = (ink_box(program, activity, path, c) for c in ("#101010", "#c8102e", "#1d4e9e"))
             expect(given and quotient, f"{name}: no division or no quotient on the paper")
-            if name == "french":
+            if name == "welsh":
+                # Bus stop: the quotient above the dividend, nothing worked below it.
+                expect(quotient[3] < given[1] + 300 and working is None, f"{name}: not a bus stop")
+                expect(close(figures, v + d), f"{name}: divisor and dividend not read in order: {top!r}")
+            elif name == "french":
                 # Corner: the quotient under the divisor on the right, a partial remainder under the dividend.
                 expect(quotient[1] > given[1] + 300 and working and working[0] < quotient[0],
                        f"{name}: not the corner layout")
