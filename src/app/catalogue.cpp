@@ -22,6 +22,7 @@
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "activities/solids/solids.h"
+#include "activities/symmetry/symmetry.h"
 #include "activities/temperature/temperature.h"
 #include "activities/tables/tables.h"
 #include "app/windows.h"
@@ -52,6 +53,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("temperature"), [](WindowRegistry& w) { return new temperature::Temperature(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
+    windows.define(QStringLiteral("symmetry"), [](WindowRegistry& w) { return new symmetry::Symmetry(w); });
     windows.define(QStringLiteral("missing"), [](WindowRegistry& w) { return new missing::Missing(w); });
     windows.define(QStringLiteral("operations"), [](WindowRegistry& w) { return new operations::Operations(w); });
     windows.define(QStringLiteral("columns"), [](WindowRegistry& w) { return new columns::Columns(w); });
