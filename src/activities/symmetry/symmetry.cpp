@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "activities/shell/look.h"
 #include "activities/shell/setupform.h"
@@ -29,7 +30,7 @@ constexpr int kRingsRow = 12;
 constexpr float kCell = Symmetry::kCell;
 constexpr float kGridTop = Symmetry::kGridTop;
 constexpr float kPaper = kSize * kCell;
-constexpr float kPanelLeft = look::kBoardLeft + kPaper + 180;
+constexpr float kPanelLeft = look::kBoardLeft + kPaper + 300;  // clear of the level mirror's end
 constexpr float kPanelWidth = look::kBoardRight - kPanelLeft;
 constexpr float kPenHeight = 760;
 constexpr float kPenGap = 80;
@@ -135,8 +136,9 @@ void Symmetry::ask() {
 
 void Symmetry::showMirror(int index, const Mirror& m) {
     const float left = look::kBoardLeft, top = kGridTop, right = left + kPaper, bottom = top + kPaper;
-    const float over = kMirrorOverhang, slant = kMirrorOverhang * 0.7071f;
+    const float over = kMirrorOverhang;
     Line& line = linmirror[index];
+    // A diagonal runs corner to corner: past the bottom left corner it would meet the Exit button.
     float x1 = left, y1 = top, x2 = right, y2 = bottom;
     switch (m.kind) {
         case Mirror::Vertical:
@@ -149,18 +151,8 @@ void Symmetry::showMirror(int index, const Mirror& m) {
             x1 = left - over;
             x2 = right + over;
             break;
-        case Mirror::Falling:
-            x1 = left - slant;
-            y1 = top - slant;
-            x2 = right + slant;
-            y2 = bottom + slant;
-            break;
-        case Mirror::Rising:
-            x1 = left - slant;
-            y1 = bottom + slant;
-            x2 = right + slant;
-            y2 = top - slant;
-            break;
+        case Mirror::Falling: break;
+        case Mirror::Rising: std::swap(y1, y2); break;
     }
     line.setX1(x1);
     line.setY1(y1);
