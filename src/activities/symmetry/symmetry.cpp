@@ -127,7 +127,13 @@ void Symmetry::ask() {
     }
     QString question = kTexts[q.mode == kBoth ? kFourQuartersRow : kQuestionRow];
     if (q.colours > 1 && !kTexts[kSameColoursRow].isEmpty()) question += QLatin1Char(' ') + kTexts[kSameColoursRow];
-    lblquestion->setCaptionFitted(question, look::kQuestionMinimum);
+    // Fitting measures the words at one size after another: once per text is enough.
+    if (const auto fitted = m_questionSizes.constFind(question); fitted != m_questionSizes.cend()) {
+        lblquestion->setFontSize(*fitted);
+        lblquestion->setCaption(question);
+    } else {
+        m_questionSizes.insert(question, lblquestion->setCaptionFitted(question, look::kQuestionMinimum));
+    }
     for (OptionButton* pen : optpen) pen->setVisible(q.colours > 1);
     optpen[0].setValue(true);
     optpen_Click(0);

@@ -3,6 +3,7 @@
 // level one) and a pattern of shaded squares on one side. The class shades the squares that complete
 // it; Check compares the whole page with the reflection exactly. The solution brings each twin in
 // one by one in its square's colour, nearest the mirror first, then rings the squares shaded by mistake.
+#include <QHash>
 #include <optional>
 
 #include "activities/shell/activity.h"
@@ -51,6 +52,7 @@ private:
     void addReflection(const std::vector<Twin>& twins, int sentenceRow, bool first);
 
     std::optional<Question> m_question;
+    QHash<QString, float> m_questionSizes;  // the size each question text fitted at
     Shades m_marked{};  // the page when the solution began
     std::vector<Twin> m_appearing;
     int m_appeared = 0;
