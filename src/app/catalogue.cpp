@@ -22,6 +22,7 @@
 #include "activities/rounding/rounding.h"
 #include "activities/shell/placeholder.h"
 #include "activities/solids/solids.h"
+#include "activities/symmetry/symmetry.h"
 #include "activities/tables/tables.h"
 #include "activities/temperature/temperature.h"
 #include "app/windows.h"
@@ -62,6 +63,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("bank"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::English); });
     windows.define(QStringLiteral("bank2"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::Other); });
     windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
+    windows.define(QStringLiteral("symmetry"), [](WindowRegistry& w) { return new symmetry::Symmetry(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     shell::definePlaceholders(windows);

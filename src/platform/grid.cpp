@@ -53,6 +53,9 @@ void Grid::setText(int row, int column, const QString& text) {
     at(row, column).text = text;
     updateCell(row, column);
 }
+void Grid::setLocked(int row, int column, bool locked) {
+    if (contains(row, column)) at(row, column).locked = locked;
+}
 void Grid::clearMarks() {
     for (Cell& c : m_cells) {
         c.shade = 0;
@@ -84,6 +87,7 @@ bool Grid::cellAt(float x, float y, int& row, int& column) const {
 
 void Grid::apply(int row, int column) {
     Cell& c = at(row, column);
+    if (c.locked) return;
     // A layered tap adds or takes away only the tool's own layer.
     const int shade = !m_layered ? m_paintShade : m_paintShade ? c.shade | m_toolShade : c.shade & ~m_toolShade;
     if (m_tool == Tool::Shade ? c.shade == shade : c.struck == m_paintStruck) return;
@@ -97,7 +101,7 @@ void Grid::apply(int row, int column) {
 
 void Grid::pressed(const MouseEvent& e) {
     int row, column;
-    if (!m_tappable || e.button != LeftButton || !cellAt(e.x, e.y, row, column)) return;
+    if (!m_tappable || e.button != LeftButton || !cellAt(e.x, e.y, row, column) || at(row, column).locked) return;
     const Cell& c = at(row, column);
     m_paintShade = (m_layered ? (c.shade & m_toolShade) == m_toolShade : c.shade == m_toolShade) ? 0 : m_toolShade;
     m_paintStruck = !c.struck;

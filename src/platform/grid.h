@@ -16,6 +16,7 @@ public:
         bool struck = false;
         bool ringed = false;
         QString text;
+        bool locked = false;  // set by the screen only: taps and drags pass it by
     };
     // What a tap toggles.
     enum class Tool { Shade, Strike };
@@ -33,7 +34,9 @@ public:
     void setStruck(int row, int column, bool struck);
     void setRinged(int row, int column, bool ringed);
     void setText(int row, int column, const QString& text);
-    // Every shade, stroke and ring off; the numbers stay.
+    // A locked cell keeps what the screen gave it (a pattern to copy, say) however the class taps.
+    void setLocked(int row, int column, bool locked);
+    // Every shade, stroke and ring off; the numbers and locks stay.
     void clearMarks();
 
     void setPalette(std::vector<QColor> colours);

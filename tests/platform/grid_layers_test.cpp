@@ -28,4 +28,19 @@ TEST(GridLayers, EachToolTogglesOnlyItsOwnLayerAndADragFollowsTheFirstCellAcross
     for (int c = 0; c < 4; ++c) EXPECT_EQ(grid.cell(0, c).shade, c == 1 ? 1 : 0) << "cell " << c;
 }
 
+TEST(GridLocks, ALockedCellKeepsItsShadeUnderTapsAndStrokesAndAStrokeCannotStartThere) {
+    Grid grid(QStringLiteral("grid"), 0, 0, 1, 4, 600);
+    const auto at = [](int column) { return platform::MouseEvent{platform::LeftButton, 0, column * 600.0f + 300, 300}; };
+    grid.setLocked(0, 1, true);
+    grid.setLocked(0, 2, true);
+    grid.clearMarks();  // the locks outlast a clear
+    grid.setShade(0, 1, 1);
+    grid.press(at(0));
+    grid.moveMouse(at(3));
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(grid.cell(0, c).shade, c != 2) << "cell " << c;
+    grid.press(at(2));
+    grid.moveMouse(at(3));
+    EXPECT_EQ(grid.cell(0, 3).shade, 1);
+}
+
 }  // namespace
