@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "activities/area/area.h"
 #include "activities/coordinates/coordinates.h"
 #include "activities/dartboard/dartboard.h"
 #include "activities/directed/directed1.h"
@@ -32,6 +33,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("factors"), [](WindowRegistry& w) { return new factors::Factors(w); });
     windows.define(QStringLiteral("primes"), [](WindowRegistry& w) { return new primes::Primes(w); });
     windows.define(QStringLiteral("rounding"), [](WindowRegistry& w) { return new rounding::Rounding(w); });
+    windows.define(QStringLiteral("area"), [](WindowRegistry& w) { return new area::Area(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
