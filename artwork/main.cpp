@@ -57,6 +57,18 @@ int main(int argc, char** argv)
         pictures.push_back({"fruit/" + name + ".jpg", [index] { return jpegBytes(paintFruit(index)); }});
         pictures.push_back({"fruit/" + name + "blur.jpg", [index] { return jpegBytes(paintFruitBlur(index)); }});
     }
+    for (int index = 0; index < int(kShopItems.size()); ++index)
+        pictures.push_back({QStringLiteral("Images/shop-%1.png").arg(QString::fromLatin1(kShopItems[index])),
+                            [index] { return pngBytes(paintShopItem(index)); }});
+    for (int metal = 0; metal < int(kCoinMetals.size()); ++metal)
+        pictures.push_back({QStringLiteral("Images/coin-%1.png").arg(QString::fromLatin1(kCoinMetals[metal])),
+                            [metal] { return pngBytes(paintCoin(metal)); }});
+    for (int index = 0; index < int(kNoteValues.size()); ++index)
+        pictures.push_back({QStringLiteral("Images/note%1.png").arg(kNoteValues[index]),
+                            [index] { return pngBytes(paintNote(index)); }});
+    pictures.push_back({"Images/purse.png", [] { return pngBytes(paintPurse()); }});
+    pictures.push_back({"Images/tray.png", [] { return pngBytes(paintTray()); }});
+    pictures.push_back({"Images/counter.png", [] { return pngBytes(paintCounter()); }});
 
     int failures = 0;
     for (const auto& [relative, paint] : pictures) {

@@ -32,4 +32,19 @@ void drawFruit(QPainter& painter, int index, const QRectF& box);
 
 QByteArray boardMetafile();
 
+// The shop of the money activity, as transparent pictures.
+inline constexpr std::array<const char*, 8> kShopItems = {"pencil", "apple",    "book",    "ball",
+                                                          "drink",  "sandwich", "cupcake", "car"};
+QImage paintShopItem(int index);
+// Coins by metal: one metal, two metals (centre, ring), and the cent coins with their word.
+inline constexpr std::array<const char*, 7> kCoinMetals = {"copper",     "silver",     "gold",     "silvergold",
+                                                           "goldsilver", "coppercent", "goldcent"};
+QImage paintCoin(int metal);
+// The 5, 10 and 20 notes, a colour each.
+inline constexpr std::array<int, 3> kNoteValues = {5, 10, 20};
+QImage paintNote(int index);
+QImage paintPurse();
+QImage paintTray();
+QImage paintCounter();
+
 }  // namespace artwork

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/fonts.h"
+#include "platform/form.h"
 #include "support.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brevandel_bench: %s (build the program first)\n", e.what());
         return 2;
     }
+    benchmark::AddCustomContext("zoom", QString::number(platform::zoom()).toStdString());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

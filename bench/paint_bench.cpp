@@ -1,4 +1,4 @@
-// What a repaint costs: a whole activity window drawn into an image at zoom 1, and one drag step
+// What a repaint costs: a whole activity window drawn into an image at the run's zoom, and one drag step
 // followed by the partial repaint it causes on a shown window.
 #include <benchmark/benchmark.h>
 
@@ -26,8 +26,7 @@ QWidget* viewportOf(platform::Form& form) {
     return view ? view->viewport() : nullptr;
 }
 
-platform::Form& showAtZoomOne(bench::Screens& screens, const QString& name) {
-    platform::setZoom(1.0);
+platform::Form& showScreen(bench::Screens& screens, const QString& name) {
     auto& form = screens.open<platform::Form>(name);
     form.showForm();
     QCoreApplication::processEvents();
@@ -38,7 +37,7 @@ void RenderWholeWindow(benchmark::State& state) {
     bench::Screens screens;
     const QString name = QString::fromLatin1(kActivities[state.range(0)]);
     state.SetLabel(name.toStdString());
-    auto& form = showAtZoomOne(screens, name);
+    auto& form = showScreen(screens, name);
     QImage image(form.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         form.render(&image);
@@ -54,7 +53,7 @@ void GrabWholeWindow(benchmark::State& state) {
     bench::Screens screens;
     const QString name = QString::fromLatin1(kActivities[state.range(0)]);
     state.SetLabel(name.toStdString());
-    auto& form = showAtZoomOne(screens, name);
+    auto& form = showScreen(screens, name);
     for (auto _ : state) benchmark::DoNotOptimize(form.grab());
 }
 BENCHMARK(GrabWholeWindow)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
@@ -62,7 +61,7 @@ BENCHMARK(GrabWholeWindow)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 // One drag step as a frame: the handler, then the event processing that repaints what moved.
 void OrderingTileMoveWithRepaint(benchmark::State& state) {
     bench::Screens screens;
-    auto& screen = static_cast<ordering::Ordernum&>(showAtZoomOne(screens, QStringLiteral("ordernum")));
+    auto& screen = static_cast<ordering::Ordernum&>(showScreen(screens, QStringLiteral("ordernum")));
     QWidget* viewport = viewportOf(screen);
     if (!viewport) {
         state.SkipWithError("no view in the window");
@@ -87,7 +86,7 @@ BENCHMARK(OrderingTileMoveWithRepaint)->UseManualTime();
 
 void DirectedArrowMoveWithRepaint(benchmark::State& state) {
     bench::Screens screens;
-    auto& screen = static_cast<directed::Directed1&>(showAtZoomOne(screens, QStringLiteral("directed1")));
+    auto& screen = static_cast<directed::Directed1&>(showScreen(screens, QStringLiteral("directed1")));
     QWidget* viewport = viewportOf(screen);
     if (!viewport) {
         state.SkipWithError("no view in the window");

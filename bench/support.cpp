@@ -46,6 +46,9 @@ Screens::Screens() : m_windows(m_random) { app::defineScreens(m_windows); }
 
 Screens::~Screens() {
     for (const QString& name : m_windows.openNames()) m_windows.close(name);
+    // What the event loop would deliver before the next click: without it the events every new
+    // screen posts pile up, and each widget made afterwards searches the whole pile.
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

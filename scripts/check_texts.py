@@ -176,10 +176,11 @@ def check_activity_rows(table):
         for c, f in enumerate(fields):
             if not f:
                 raise Bad(f"{where}, {LANGUAGES[c]}: empty")
-        wanted = sorted(PLACEHOLDER.findall(fields[0]))
+        # A language may say a number twice ("de %1 en %1"), but never drop or invent one.
+        wanted = sorted(set(PLACEHOLDER.findall(fields[0])))
         for c, f in enumerate(fields[1:], start=1):
-            if sorted(PLACEHOLDER.findall(f)) != wanted:
-                raise Bad(f"{where}, {LANGUAGES[c]}: placeholders {sorted(PLACEHOLDER.findall(f))}, English has {wanted}")
+            if sorted(set(PLACEHOLDER.findall(f))) != wanted:
+                raise Bad(f"{where}, {LANGUAGES[c]}: placeholders {sorted(set(PLACEHOLDER.findall(f)))}, English has {wanted}")
     return names
 
 

@@ -414,9 +414,7 @@ void Frame::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) 
 
 // ---- Image
 Image::Image(const QString& name, float left, float top, float width, float height, int idx)
-    : Control(name, left, top, width, height, idx) {
-    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
-}
+    : Control(name, left, top, width, height, idx) {}
 void Image::setPicture(const std::optional<Picture>& picture) {
     m_picture = picture ? picture->image : QImage();
     m_pictureTwips = picture ? picture->sizeTwips : QSizeF();
@@ -430,15 +428,18 @@ Control* Image::cloneAs(int idx) const {
     auto* copy = new Image(name(), left(), top(), width(), height(), idx);
     copyLookTo(*copy);
     copy->m_stretch = m_stretch;
+    copy->m_captionOver = m_captionOver;
     copy->m_picture = m_picture;
     copy->m_pictureTwips = m_pictureTwips;
     return adopt(*this, copy);
 }
+void Image::setCaptionOver(bool over) {
+    m_captionOver = over;
+    update();
+}
 void Image::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    if (m_picture.isNull()) return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF target = m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips);
-    painter->drawImage(target, m_picture);
+    drawPicture(*painter, m_stretch ? boundingRect() : QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
+    if (m_captionOver) drawCaption(painter, boundingRect(), Qt::AlignVCenter | Qt::TextWordWrap);
 }
 
 // ---- PictureBox
@@ -461,9 +462,7 @@ void PictureBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     if (r.isEmpty()) return;
     painter->setClipRect(r);
     if (opaque()) painter->fillRect(r, backColor());
-    if (m_picture.isNull()) return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawImage(QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
+    drawPicture(*painter, QRectF(QPointF(0, 0), m_pictureTwips), m_picture);
 }
 
 // ---- Line

@@ -212,6 +212,9 @@ public:
     void setStretch(bool stretch) { m_stretch = stretch; }
     void setPicture(const std::optional<Picture>& picture);
     bool hasPicture() const { return !m_picture.isNull(); }
+    // Writes the caption over the picture, centred both ways (the value on a coin, say).
+    void setCaptionOver(bool over);
+    bool captionOver() const { return m_captionOver; }
     Control* cloneAs(int index) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
@@ -219,6 +222,7 @@ protected:
     QImage m_picture;
     QSizeF m_pictureTwips;
     bool m_stretch = false;
+    bool m_captionOver = false;
 };
 
 // A box with a back colour; its picture is drawn at its own size from the top left and clipped.

@@ -7,10 +7,15 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
+
+#include "platform/picturecache.h"
 
 namespace platform {
 namespace {
@@ -48,7 +53,11 @@ double zoom() {
     if (g_zoom <= 0) g_zoom = desktop() ? zoomForDesktop(desktop()->availableGeometry().size()) : 1.0;
     return g_zoom;
 }
-void setZoom(double z) { g_zoom = z; }
+void setZoom(double z) {
+    // Pictures decoded for the old zoom would be drawn scaled from now on.
+    if (z != g_zoom) PictureCache::shared().clear();
+    g_zoom = z;
+}
 float screenWidthTwips() {
     return desktop() ? float(desktop()->geometry().width() * kTwipsPerPixel / zoom()) : 15360.0f;
 }
@@ -56,6 +65,13 @@ float screenHeightTwips() {
     return desktop() ? float(desktop()->geometry().height() * kTwipsPerPixel / zoom()) : 11520.0f;
 }
 bool fullScreenMode() { return g_fullScreen; }
+double picturePixelsPerTwip() {
+    if (g_fullScreen && desktop()) {
+        const QSize screen = desktop()->geometry().size();
+        return std::min(screen.width() / 12000.0, screen.height() / 9000.0);
+    }
+    return zoom() / kTwipsPerPixel;
+}
 
 // The background: it receives the pointer wherever no control is, and paints nothing itself.
 class Form::Backdrop : public QGraphicsItem {
@@ -99,7 +115,10 @@ public:
         setAlignment(Qt::AlignCenter);
         setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
-        setCacheMode(QGraphicsView::CacheBackground);
+        // drawBackground covers every pixel, and the pictures are copied, not scaled: no fill first
+        // and no cached copy of the background, which would be one more window-sized buffer.
+        viewport()->setAutoFillBackground(false);
+        viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
     }
     void fit() {
@@ -116,26 +135,40 @@ protected:
         QGraphicsView::resizeEvent(e);
         fit();
     }
+    void paintEvent(QPaintEvent* e) override {
+        QGraphicsView::paintEvent(e);
+        if (m_painted) return;
+        m_painted = true;
+        if (m_form->m_warmList) QTimer::singleShot(0, m_form, &Form::warmNextPicture);
+        emit m_form->firstPainted();
+    }
     void drawBackground(QPainter* painter, const QRectF& rect) override {
         painter->fillRect(rect, m_form->m_backColor);
         if (!m_form->m_picture.isNull()) {
             painter->save();
             painter->setClipRect(scene()->sceneRect());
-            painter->drawImage(QRectF(QPointF(0, 0), m_form->m_pictureTwips), m_form->m_picture);
+            drawPicture(*painter, QRectF(QPointF(0, 0), m_form->m_pictureTwips), m_form->m_picture);
             painter->restore();
         }
     }
     // Keys go to the form, which owns F11 and the screen's shortcuts.
     void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+    void mousePressEvent(QMouseEvent* e) override {
+        m_form->Form_PointerDown();
+        QGraphicsView::mousePressEvent(e);
+    }
 
 private:
     Form* m_form;
+    bool m_painted = false;
 };
 
 Form::Form(const QString& name, float widthTwips, float heightTwips, QWidget* parent)
     : QWidget(parent, Qt::Window), m_width(widthTwips), m_height(heightTwips) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The view covers the whole window.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_scene = new QGraphicsScene(this);
     m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     m_scene->setSceneRect(0, 0, m_width, m_height);
@@ -267,6 +300,13 @@ void Form::showForm() {
 }
 
 void Form::unload() { close(); }
+
+void Form::warmNextPicture() {
+    if (m_warmList) m_toWarm = std::exchange(m_warmList, {})();
+    if (m_toWarm.isEmpty() || !isVisible() || !PictureCache::shared().roomToWarm()) return;
+    (void)loadPicture(m_toWarm.takeFirst());
+    if (!m_toWarm.isEmpty()) QTimer::singleShot(0, this, &Form::warmNextPicture);
+}
 
 void Form::enterFullScreen() {
     m_fullScreen = true;

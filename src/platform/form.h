@@ -2,7 +2,9 @@
 // A top-level window whose client area is a fixed-size surface measured in twips.
 #include <QColor>
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +25,9 @@ float screenWidthTwips();
 float screenHeightTwips();
 // Whether windows open full screen (F11 toggles it; windows opened afterwards follow).
 bool fullScreenMode();
+// Device pixels per twip at which windows opened now draw a 12000 × 9000 screen: the zoom's, or
+// the full screen's; pictures are decoded to this size.
+double picturePixelsPerTwip();
 
 class Form : public QWidget {
     Q_OBJECT
@@ -53,6 +58,9 @@ public:
     void setBackColor(const QColor& color);
     void setPicture(const std::optional<Picture>& picture);
     bool hasPicture() const { return !m_picture.isNull(); }
+    // Pictures the screens that may follow this one need: once this one has painted, they are named
+    // and loaded into the picture cache one per turn of the event loop, for as long as this window is up.
+    void warmPicturesWhenShown(std::function<QStringList()> relativeNames) { m_warmList = std::move(relativeNames); }
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     void clearIcon();
@@ -81,6 +89,8 @@ public:
 
 signals:
     void unloaded(const QString& name);
+    // The window's view has been painted for the first time.
+    void firstPainted();
 
 protected:
     virtual void Form_Load() {}
@@ -89,6 +99,8 @@ protected:
     virtual void Form_MouseUp(const MouseEvent&) {}
     // Keys a screen handles itself; returns whether it used the key.
     virtual bool Form_KeyDown(int /*qtKey*/) { return false; }
+    // Every press of the pointer on the page, on a control or not, before the control has it.
+    virtual void Form_PointerDown() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +111,7 @@ public:
     void backgroundMouseDown(const MouseEvent& e) { Form_MouseDown(e); }
     void backgroundMouseMove(const MouseEvent& e) { Form_MouseMove(e); }
     void backgroundMouseUp(const MouseEvent& e) { Form_MouseUp(e); }
+    void pointerDown() { Form_PointerDown(); }
     bool keyDown(int qtKey);
 
 private:
@@ -109,6 +122,7 @@ private:
     void placeWindow();
     void enterFullScreen();
     void leaveFullScreen();
+    void warmNextPicture();
 
     QGraphicsScene* m_scene;
     View* m_view;
@@ -117,6 +131,8 @@ private:
     QColor m_backColor{0x31, 0x87, 0xD6};
     QImage m_picture;
     QSizeF m_pictureTwips;
+    std::function<QStringList()> m_warmList;
+    QStringList m_toWarm;
     float m_left = 0, m_top = 0, m_width, m_height;
     bool m_loaded = false;
     bool m_placed = false;

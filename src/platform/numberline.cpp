@@ -31,6 +31,8 @@ NumberLine::NumberLine(const QString& name, float left, float top, float width, 
 
 void NumberLine::relabel() {
     m_font = sceneFont(m_labelFont);
+    m_labelHeight = float(QFontMetricsF(m_font).height());
+    measure();
     m_labels.clear();
     if ((m_high - m_low) / m_labelEvery > kMostMarks) return update();
     for (long long v = floorToMultiple(m_low, m_labelEvery); v <= m_high; v += m_labelEvery)
@@ -80,20 +82,81 @@ QPointF NumberLine::pointOf(double units) const {
 
 void NumberLine::setMarkers(std::vector<Marker> markers) {
     m_markers = std::move(markers);
+    measure();
     update();
 }
+
+void NumberLine::measure() {
+    const QFontMetricsF metrics(m_font);
+    m_markerLabelWidths.clear();
+    for (const Marker& m : m_markers) m_markerLabelWidths.push_back(float(metrics.horizontalAdvance(m.label)) + 60);
+    m_jumpLabelWidths.clear();
+    for (const Jump& j : m_jumps) m_jumpLabelWidths.push_back(float(metrics.horizontalAdvance(j.label)) + 60);
+}
+
+QRectF NumberLine::markerBounds(int index) const {
+    // Everything a marker draws, from its point out past its label, with room for the pens.
+    const Marker& m = m_markers[static_cast<std::size_t>(index)];
+    const QPointF out = horizontal() ? QPointF(0, -1) : QPointF(-1, 0);
+    const QPointF p = pointOf(m.at) + out * m.lift;
+    const float h = m_labelHeight, w = m_markerLabelWidths[static_cast<std::size_t>(index)];
+    const float reach = m.kind == Marker::Kind::Tick ? 420 : m.kind == Marker::Kind::Dot ? 210 + 240 * m.size : 330 + 720 * m.size;
+    const float back = m.kind == Marker::Kind::Tick ? kLabelTick + 60 + h : 120 * m.size;
+    const float side = std::max(w, 2 * 150 * m.size + 60) / 2 + 60;
+    const QPointF far = p + out * (reach + h), near = p - out * back;
+    QRectF r = QRectF(far, near).normalized();
+    return horizontal() ? r.adjusted(-side, -60, side, 60) : r.adjusted(-w - 60, -side, w + 60, side);
+}
+
+void NumberLine::moved(int index, const QRectF& before) {
+    update(before.united(markerBounds(index)));
+}
+
 void NumberLine::setMarkerAt(int index, double at) {
     if (index < 0 || index >= static_cast<int>(m_markers.size())) return;
+    const QRectF before = markerBounds(index);
     m_markers[static_cast<std::size_t>(index)].at = at;
-    update();
+    moved(index, before);
+}
+void NumberLine::setMarkerOnJump(int index, int jump, double t) {
+    if (index < 0 || index >= static_cast<int>(m_markers.size())) return;
+    if (jump < 0 || jump >= static_cast<int>(m_jumps.size())) return;
+    const Jump& j = m_jumps[static_cast<std::size_t>(jump)];
+    const QRectF before = markerBounds(index);
+    Marker& m = m_markers[static_cast<std::size_t>(index)];
+    t = std::clamp(t, 0.0, 1.0);
+    m.at = double(j.from) + t * double(j.to - j.from);
+    // The arc is a quadratic curve whose middle stands `rise` off the line: 4·rise·t(1 − t) along it.
+    m.lift = float(4 * riseOf(j) * t * (1 - t));
+    moved(index, before);
 }
 void NumberLine::setJumps(std::vector<Jump> jumps) {
     m_jumps = std::move(jumps);
+    measure();
     update();
 }
 void NumberLine::setJumpsShown(double shown) {
     if (shown == m_jumpsShown) return;
+    // Only the jumps whose drawn part changes: their arcs, arrowheads and labels.
+    const int first = std::max(0, static_cast<int>(std::floor(std::min(shown, m_jumpsShown))));
+    const int last = std::min(static_cast<int>(m_jumps.size()) - 1, static_cast<int>(std::ceil(std::max(shown, m_jumpsShown))));
     m_jumpsShown = shown;
+    for (int i = first; i <= last; ++i) update(jumpBounds(i));
+}
+
+QRectF NumberLine::jumpBounds(int index) const {
+    const Jump& jump = m_jumps[static_cast<std::size_t>(index)];
+    const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
+    const double rise = riseOf(jump);
+    const QPointF out = horizontal() ? QPointF(0, -1) : QPointF(-1, 0);
+    // The arc's top, its label and the label's lift for short jumps, and the arrowhead at the line.
+    const QPointF top = (a + b) / 2 + out * (rise + 2.2 * m_labelHeight + 60);
+    const QRectF r = QRectF(a, b).normalized().united(QRectF(top, top)).adjusted(-240, -240, 240, 240);
+    const float half = m_jumpLabelWidths[static_cast<std::size_t>(index)] / 2 + 60;
+    return horizontal() ? r.adjusted(-half, 0, half, 0) : r.adjusted(0, -half, 0, half);
+}
+void NumberLine::setLeastJumpRise(float twips) {
+    m_leastRise = std::max(0.0f, twips);
     update();
 }
 void NumberLine::setLineColor(const QColor& colour) {
@@ -107,29 +170,36 @@ void NumberLine::setLabelFont(const FontSpec& font) {
 
 Control* NumberLine::cloneAs(int) const { return nullptr; }
 
+double NumberLine::riseOf(const Jump& jump) const {
+    const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
+    const double span = horizontal() ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+    return std::clamp(span * 0.45, double(m_leastRise), std::max(900.0, double(m_leastRise)));
+}
+
 void NumberLine::drawMarker(QPainter* painter, const Marker& m) const {
-    const QPointF p = pointOf(m.at);
     const QFontMetricsF metrics(m_font);
     painter->setPen(QPen(m.colour, 3 * kTwipsPerPixel));
     painter->setBrush(m.colour);
     // Markers stand on the side away from the scale labels: above a horizontal line, left of a vertical one.
     const QPointF out = horizontal() ? QPointF(0, -1) : QPointF(-1, 0);
+    const QPointF p = pointOf(m.at) + out * m.lift;
     QPointF labelAt;
     switch (m.kind) {
         case Marker::Kind::Dot:
-            painter->drawEllipse(p, 120, 120);
-            labelAt = p + out * 330;
+            painter->drawEllipse(p, 120 * m.size, 120 * m.size);
+            labelAt = p + out * (210 + 120 * m.size);
             break;
         case Marker::Kind::Tick:
             painter->drawLine(p + out * 420, p - out * kLabelTick);
             labelAt = p - out * (kLabelTick + 30 + metrics.height() / 2);
             break;
         case Marker::Kind::Arrow: {
+            const float k = m.size;
             const QPointF tip = p + out * 60;
-            const QPointF tail = p + out * 780;
-            painter->drawLine(tip + out * 200, tail);
+            const QPointF tail = p + out * (60 + 720 * k);
+            painter->drawLine(tip + out * 200 * k, tail);
             const QPointF side = horizontal() ? QPointF(1, 0) : QPointF(0, 1);
-            const QPolygonF head{tip, tip + out * 260 + side * 150, tip + out * 260 - side * 150};
+            const QPolygonF head{tip, tip + out * 260 * k + side * 150 * k, tip + out * 260 * k - side * 150 * k};
             painter->drawPolygon(head);
             labelAt = tail + out * 210;
             break;
@@ -148,7 +218,7 @@ void NumberLine::drawMarker(QPainter* painter, const Marker& m) const {
 void NumberLine::drawJump(QPainter* painter, const Jump& jump, double fraction, int index) const {
     const QPointF a = pointOf(double(jump.from)), b = pointOf(double(jump.to));
     const double span = horizontal() ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
-    const double rise = std::clamp(span * 0.45, 180.0, 900.0);
+    const double rise = riseOf(jump);
     QPainterPath arc(a);
     // The arc bows away from the labels; a quadratic curve is split by its parameter to draw part of it.
     const QPointF mid = (a + b) / 2 + (horizontal() ? QPointF(0, -2 * rise) : QPointF(-2 * rise, 0));

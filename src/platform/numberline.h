@@ -23,6 +23,8 @@ public:
         // Written beside the marker: an arrow's or dot's on the far side from the scale labels, a
         // tick's among them, as a scale label of its own.
         QString label;
+        float size = 1;  // how much larger than usual the arrow or dot is drawn
+        float lift = 0;  // twips off the line, away from the labels (riding a jump's arc)
     };
     struct Jump {
         long long from = 0;
@@ -55,12 +57,18 @@ public:
     const std::vector<Marker>& markers() const { return m_markers; }
     // Moves one marker (an animation frame: nothing is allocated).
     void setMarkerAt(int index, double at);
+    // Puts a marker on a jump's arc, a fraction t of the way along it (0 where it starts, 1 where it
+    // lands), so that it hops rather than slides.
+    void setMarkerOnJump(int index, int jump, double t);
     void setJumps(std::vector<Jump> jumps);
     const std::vector<Jump>& jumps() const { return m_jumps; }
     // How many jumps are drawn: 2.5 draws the first two whole and half of the third.
     void setJumpsShown(double shown);
     double jumpsShown() const { return m_jumpsShown; }
 
+    // How high the arc of the shortest jumps rises (180 twips unless set), so that hops of one small
+    // unit on a long line still read as hops.
+    void setLeastJumpRise(float twips);
     void setLineColor(const QColor& colour);
     void setLabelFont(const FontSpec& font);
 
@@ -73,12 +81,19 @@ private:
     float axis() const;  // where the line runs across the control
     void drawMarker(QPainter* painter, const Marker& marker) const;
     void drawJump(QPainter* painter, const Jump& jump, double fraction, int index) const;
+    double riseOf(const Jump& jump) const;
+    // What a marker or a jump draws, so that moving one repaints only that.
+    QRectF markerBounds(int index) const;
+    QRectF jumpBounds(int index) const;
+    void measure();
+    void moved(int index, const QRectF& before);
     void relabel();
 
     Orientation m_orientation;
     long long m_low = 0, m_high = 10, m_tickEvery = 1, m_labelEvery = 1;
     std::function<QString(long long)> m_labeller;
     float m_margin = 300;
+    float m_leastRise = 180;
     std::vector<Marker> m_markers;
     std::vector<Jump> m_jumps;
     double m_jumpsShown = 0;
@@ -86,7 +101,10 @@ private:
     FontSpec m_labelFont{QStringLiteral("Tahoma"), 12, true};
     // Worked out when the range, labeller or font changes, so an animation frame only draws.
     QFont m_font;
+    float m_labelHeight = 0;
     std::vector<std::pair<long long, QString>> m_labels;
+    std::vector<float> m_markerLabelWidths;
+    std::vector<float> m_jumpLabelWidths;
 };
 
 }  // namespace platform

@@ -1,14 +1,17 @@
 #pragma once
 // Pictures read from the program's data folders: JPEG and other raster files, icons and metafiles.
 #include <QImage>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <optional>
 
+class QPainter;
+
 namespace platform {
 
 struct Picture {
-    QImage image;       // the pixels to draw, at whatever density the file has
+    QImage image;       // the pixels to draw: at the file's density, or at the windows' (loadPicture)
     QSizeF sizeTwips;   // the size the picture stands for on screen
 };
 
@@ -17,8 +20,16 @@ QSizeF twipsForPixels(QSize pixels, double dotsPerInch);
 
 // Decodes picture bytes; `nameForType` picks metafile or icon handling by its ending.
 std::optional<Picture> decodePicture(const QByteArray& bytes, const QString& nameForType);
+// The same, with the pixels at the size the picture is drawn at `pixelsPerTwip` (its twips times that),
+// so a window at that scale copies them as they are; a JPEG that states its density is decoded at that size.
+std::optional<Picture> decodePictureAt(const QByteArray& bytes, const QString& nameForType, double pixelsPerTwip);
 
-// Loads a picture by its relative name ("Images\logo2.jpg"); nullopt when missing or unreadable.
+// Draws a picture's pixels into `target`: copied on whole device pixels when the painter maps the
+// target onto exactly their size, smoothly scaled otherwise.
+void drawPicture(QPainter& painter, const QRectF& target, const QImage& image);
+
+// Loads a picture by its relative name ("Images\logo2.jpg"), at the size windows draw it now, from the
+// shared picture cache; nullopt when missing or unreadable.
 std::optional<Picture> loadPicture(const QString& relativeName);
 
 // Loads a picture the screen cannot work without; a missing or broken file is an unexpected failure.

@@ -80,6 +80,8 @@ void Intro0::Form_Load() {
     setBackColor(colors::Page);
     setPicture(loadPicture(QStringLiteral("Images\\startqorv.jpg")));
     Image2->setPicture(loadPicture(QStringLiteral("Images\\logo2.jpg")));
+    // Whatever the title screen had no time to decode, decoded while the class reads this one.
+    warmPicturesWhenShown(shell::activityPictures);
     Label1->setHeight(titleHeight(language));
     Command1->setCaption(l.txtexit);
     Command1->move(60, 7950, 1785, 495);

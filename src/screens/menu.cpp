@@ -64,6 +64,8 @@ void Menu::Form_Load() {
     shell::setupform(*this);
     setBackColor(colors::Page);
     setPicture(loadPicture(QStringLiteral("Images\\startqorv.jpg")));
+    // Whatever the title screen had no time to decode, decoded while the class reads this one.
+    warmPicturesWhenShown(shell::activityPictures);
     Command1->setCaption(l.txtexit);
     Command1->move(60, 7950, 1785, 495);
     Label1->setLeft((kScreenWidth - Label1->width()) / 2);

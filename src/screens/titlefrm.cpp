@@ -92,6 +92,11 @@ void Titlefrm::Form_Load() {
     setTop(shell::placementTop(screenHeightTwips(), height()));
     setLeft(screenWidthTwips() / 2 - width() / 2);
     readlanguagefile();
+    // The introduction's pictures first, then the activities', decoded while the class reads this screen.
+    warmPicturesWhenShown([] {
+        return QStringList{QStringLiteral("Images\\startqorv.jpg"), QStringLiteral("Images\\logo2.jpg")} +
+               shell::activityPictures();
+    });
     m_fellBack = !loadtexttable();
     if (m_fellBack) {
         shell::setupform(*this);

@@ -60,4 +60,33 @@ TEST(NumberLine, PlacesAndSnapsValuesWithinItsRange) {
     EXPECT_FLOAT_EQ(upright->pointOf(100).y(), 300);
 }
 
+// A marker riding a jump follows its arc: it leaves and lands on the line, highest halfway.
+TEST(NumberLine, AMarkerOnAJumpRidesItsArc) {
+    platform::Form form("line", 12000, 9000);
+    auto* line = form.add<NumberLine>(nullptr, "line", 0, 0, 10600, 2000);
+    line->setEndMargin(300);
+    line->setRange(-20, 80, 1, 10);
+    line->setMarkers({{5, NumberLine::Marker::Kind::Dot, Qt::yellow, QString()}});
+    line->setJumps({{5, 3, QString()}, {3, -17, QString()}});
+    struct Case {
+        int jump;
+        double t;
+        double at;
+        float lift;
+    } cases[] = {{0, 0, 5, 0}, {0, 0.5, 4, 180}, {0, 1, 3, 0}, {1, 0.5, -7, 900}, {1, 0.25, -2, 675}, {1, 2, -17, 0}};
+    for (const Case& c : cases) {
+        line->setMarkerOnJump(0, c.jump, c.t);
+        EXPECT_DOUBLE_EQ(line->markers()[0].at, c.at) << c.jump << " " << c.t;
+        EXPECT_NEAR(line->markers()[0].lift, c.lift, 0.01) << c.jump << " " << c.t;
+    }
+    line->setLeastJumpRise(400);  // short hops rise higher; long ones as before
+    line->setMarkerOnJump(0, 0, 0.5);
+    EXPECT_NEAR(line->markers()[0].lift, 400, 0.01);
+    line->setMarkerOnJump(0, 1, 0.5);
+    EXPECT_NEAR(line->markers()[0].lift, 900, 0.01);
+    line->setMarkerOnJump(0, 2, 0.5);  // no such jump: the marker stays
+    line->setMarkerOnJump(1, 0, 0.5);  // no such marker
+    EXPECT_DOUBLE_EQ(line->markers()[0].at, -7);
+}
+
 }  // namespace

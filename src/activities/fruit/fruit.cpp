@@ -71,6 +71,8 @@ Fruit::Fruit(app::WindowRegistry& windows) : Activity(shell::kFruit, windows) {
 
     Timer1 = new Timer(QStringLiteral("Timer1"), 1, this);
     Timer1->onTimer = [this] { Timer1_Timer(); };
+    // Only once the screen is on view, so reading ahead never delays it.
+    connect(this, &Form::firstPainted, this, [this] { QTimer::singleShot(0, this, &Fruit::readNextPicture); });
 }
 
 void Fruit::Form_Load() {
@@ -137,14 +139,6 @@ const Picture& Fruit::fruitPicture(const char* picture) {
 void Fruit::showFruit(int i, const char* picture) {
     Image2[i].setPicture(fruitPicture(picture));
     m_shown[std::size_t(i)] = QString::fromLatin1(picture);
-}
-
-void Fruit::showEvent(QShowEvent* event) {
-    Activity::showEvent(event);
-    if (!m_readingAhead) {
-        m_readingAhead = true;
-        QTimer::singleShot(0, this, &Fruit::readNextPicture);
-    }
 }
 
 void Fruit::readNextPicture() {

@@ -42,11 +42,10 @@ private:
     void showFruit(int i, const char* picture);
     const platform::Picture& fruitPicture(const char* picture);
     void readNextPicture();
-    void showEvent(QShowEvent* event) override;
-    bool m_readingAhead = false;
 
     std::array<QString, 3> m_shown;
-    // Each fruit picture is read once per screen: decoding three a frame would stutter.
+    // Each reel picture is taken from the shared picture cache once per screen, so a tick never even
+    // looks at its file; the first screen of the run decodes them, later ones find them decoded.
     QHash<QString, platform::Picture> m_pictures;
 };
 

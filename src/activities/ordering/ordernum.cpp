@@ -200,43 +200,20 @@ void Ordernum::Label2_MouseMove(int index, const MouseEvent& e) {
     tile.move(float(place.x()), float(place.y()));
 }
 
-void Ordernum::sendTileHome(int index) {
-    std::vector<Spot> tiles;
-    std::vector<Spot> homes;
-    for (int j = 0; j < tilecount; ++j) {
-        tiles.push_back(spotOf(Label2[j]));
-        homes.push_back({homeleft[static_cast<std::size_t>(j)], hometop[static_cast<std::size_t>(j)]});
-    }
-    sendHome(index, tiles, homes);
-    for (int j = 0; j < tilecount; ++j) Label2[j].move(tiles[static_cast<std::size_t>(j)].left, tiles[static_cast<std::size_t>(j)].top);
-}
-
 void Ordernum::Label2_MouseUp(int index, const MouseEvent&) {
     m_grip.letGo();
-    Label& tile = Label2[index];
 
     std::vector<Zone> boxes, homeSlots;
+    std::vector<Spot> tiles, homes;
     for (int i = 0; i < tilecount; ++i) {
         boxes.push_back(zoneOf(Label1[i]));
         homeSlots.push_back(zoneOf(Label4[i]));
+        tiles.push_back(spotOf(Label2[i]));
+        homes.push_back({homeleft[static_cast<std::size_t>(i)], hometop[static_cast<std::size_t>(i)]});
     }
-    const Landing landing = landOnTargets(spotOf(tile), boxes, homeSlots, tilecount);
-    if (landing.snapped) {
-        tile.move(landing.spot.left, landing.spot.top);
-        dropped = true;
-    }
+    dropped = releaseTile(index, tiles, boxes, homeSlots, homes);
+    for (int j = 0; j < tilecount; ++j) Label2[j].move(tiles[static_cast<std::size_t>(j)].left, tiles[static_cast<std::size_t>(j)].top);
 
-    std::vector<Spot> tiles;
-    for (int j = 0; j < tilecount; ++j) tiles.push_back(spotOf(Label2[j]));
-    if (clashingTile(index, spotOf(tile), tiles)) {
-        sendTileHome(index);
-        dropped = true;
-    }
-
-    if (!dropped) sendTileHome(index);
-
-    tiles.clear();
-    for (int j = 0; j < tilecount; ++j) tiles.push_back(spotOf(Label2[j]));
     if (tilesOnBoxes(tiles, boxes, tilecount) == tilecount) cmdcheckit->setVisible(true);
 }
 

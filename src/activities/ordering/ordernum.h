@@ -41,11 +41,8 @@ protected:
     void Form_Load() override;
 
 private:
-    // Sends a tile home; a tile parked on that spot goes to its own home.
-    void sendTileHome(int index);
-
-    qreal m_frontZ = 0;
-    platform::Grip m_grip;  // the z value that puts a picked-up tile in front of everything
+    qreal m_frontZ = 0;  // the z value that puts a picked-up tile in front of everything
+    platform::Grip m_grip;
 };
 
 }  // namespace ordering

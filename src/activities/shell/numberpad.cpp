@@ -44,6 +44,7 @@ NumberPad::NumberPad(Form& form, int boxes) : m_form(form) {
         box->setAlignment(Align::Center);
         box->onClick = [this, i] { setActiveBox(i); };
         m_boxes.add(box);
+        m_shown.push_back(true);
         for (auto* side : {&m_before, &m_after}) {
             auto* caption = form.add<Label>(nullptr, side == &m_before ? "lblbefore" : "lblafter", 0, kBoxTop, 0, kBoxHeight, i);
             caption->setFont(look::kCaption);
@@ -82,6 +83,9 @@ CommandButton* NumberPad::key(const QString& k) const {
 void NumberPad::setExtraKeys(const QStringList& keys) {
     m_extra = keys.mid(0, 3);
     // Extra keys stand between minus and delete; unused ones from an earlier call are hidden.
+    for (const auto& [name, button] : m_keys)
+        if (!isDigit(name) && !isPoint(name) && name != kMinus && name != kDelete && name != kClear && !m_extra.contains(name))
+            button->setVisible(false);
     int i = 0;
     for (const QString& extra : m_extra) {
         CommandButton* button = key(extra);
@@ -112,18 +116,22 @@ void NumberPad::layout() {
     const int n = m_boxes.size();
     std::vector<float> widths(static_cast<std::size_t>(n));
     float total = 0;
+    int placed = 0;
     for (int i = 0; i < n; ++i) {
+        if (!boxShown(i)) continue;
         const QFontMetricsF metrics(sceneFont(look::kCaption));
         const float before = m_before[i].caption().isEmpty() ? 0 : float(metrics.horizontalAdvance(m_before[i].caption())) + 120;
         const float after = m_after[i].caption().isEmpty() ? 0 : float(metrics.horizontalAdvance(m_after[i].caption())) + 120;
         m_before[i].setWidth(before);
         m_after[i].setWidth(after);
         widths[static_cast<std::size_t>(i)] = before + m_boxes[i].width() + after;
-        total += widths[static_cast<std::size_t>(i)] + (i > 0 ? 480 : 0);
+        total += widths[static_cast<std::size_t>(i)] + (placed++ > 0 ? 480 : 0);
     }
     float left = kMiddle - total / 2;
     for (int i = 0; i < n; ++i) {
-        m_before[i].setLeft(left);
+        if (!boxShown(i)) continue;
+        // A caption before a box keeps a little clear of it.
+        m_before[i].setLeft(left - 60);
         m_boxes[i].setLeft(left + m_before[i].width());
         m_after[i].setLeft(m_boxes[i].left() + m_boxes[i].width() + 60);
         // Captions sit on the box's middle line.
@@ -134,16 +142,25 @@ void NumberPad::layout() {
 }
 
 void NumberPad::setVisible(bool visible) {
-    for (Label* b : m_boxes) b->setVisible(visible);
-    for (Label* c : m_before) c->setVisible(visible);
-    for (Label* c : m_after) c->setVisible(visible);
+    m_visible = visible;
+    for (int i = 0; i < m_boxes.size(); ++i)
+        for (Label* part : {&m_boxes[i], &m_before[i], &m_after[i]}) part->setVisible(visible && boxShown(i));
     for (const auto& [name, button] : m_keys) {
         const bool always = isDigit(name) || isPoint(name) || name == kMinus || name == kDelete || name == kClear;
         button->setVisible(visible && (always || m_extra.contains(name)));
     }
 }
 
-bool NumberPad::visible() const { return m_boxes[0].isVisible(); }
+bool NumberPad::visible() const { return m_visible; }
+
+void NumberPad::setBoxShown(int box, bool shown) {
+    if (!m_boxes.at(box) || boxShown(box) == shown) return;
+    m_shown[static_cast<std::size_t>(box)] = shown;
+    for (Label* part : {&m_boxes[box], &m_before[box], &m_after[box]}) part->setVisible(m_visible && shown);
+    layout();
+}
+
+bool NumberPad::boxShown(int box) const { return m_boxes.at(box) && m_shown[static_cast<std::size_t>(box)]; }
 
 void NumberPad::setEnabled(bool enabled) {
     m_enabled = enabled;
@@ -168,6 +185,7 @@ void NumberPad::clear() {
 
 void NumberPad::setActiveBox(int box) {
     m_active = std::clamp(box, 0, m_boxes.size() - 1);
+    if (!boxShown(m_active)) m_active = 0;
     // With two boxes, the one being typed into is outlined in orange.
     for (int i = 0; i < m_boxes.size(); ++i)
         m_boxes[i].setBackColor(m_boxes.size() > 1 && i == m_active ? QColor(0xFF, 0xF0, 0xB0) : look::kAnswerBox);
@@ -175,6 +193,7 @@ void NumberPad::setActiveBox(int box) {
 
 bool NumberPad::press(const QString& key) {
     if (!m_enabled) return false;
+    if (onKey && onKey(key)) return true;
     Label& box = m_boxes[m_active];
     QString text = box.caption();
     if (key == kDelete) {
@@ -210,12 +229,19 @@ bool NumberPad::keyDown(int qtKey) {
         case Qt::Key_Minus: press(kMinus); return true;
         case Qt::Key_Backspace: press(kDelete); return true;
         case Qt::Key_Delete: press(kClear); return true;
-        case Qt::Key_Tab: setActiveBox((m_active + 1) % m_boxes.size()); return true;
+        case Qt::Key_Tab:
+            for (int i = 1; i <= m_boxes.size(); ++i)
+                if (boxShown((m_active + i) % m_boxes.size())) {
+                    setActiveBox((m_active + i) % m_boxes.size());
+                    break;
+                }
+            return true;
         default: break;
     }
-    // An extra key's letter ("r", "p") typed on the keyboard.
+    // An extra key's letter or sign ("r", "p", "£") typed on the keyboard.
     for (const QString& extra : m_extra)
-        if (extra.size() == 1 && extra[0].isLetter() && qtKey == extra[0].toUpper().unicode()) return press(extra) || true;
+        if (extra.size() == 1 && (extra[0].isLetter() || extra[0].isSymbol()) && qtKey == extra[0].toUpper().unicode())
+            return press(extra) || true;
     return false;
 }
 

@@ -29,6 +29,10 @@ public:
 
     void setVisible(bool visible);
     bool visible() const;
+    // Hides or shows one box with its captions (a remainder box that only some questions need);
+    // the boxes shown stay centred over the keys. A hidden box takes no typing.
+    void setBoxShown(int box, bool shown);
+    bool boxShown(int box) const;
     // Answers cannot change while a solution is shown or after a check is judged.
     void setEnabled(bool enabled);
 
@@ -49,6 +53,9 @@ public:
 
     // Raised after every change of a box.
     std::function<void()> onChange;
+    // Offered every key before the box takes it; true when the activity used the key itself (a
+    // digit written into a cell of the board rather than into the box).
+    std::function<bool(const QString& key)> onKey;
 
     platform::Label& box(int index) const { return m_boxes[index]; }
     platform::CommandButton* key(const QString& key) const;
@@ -63,8 +70,10 @@ private:
     platform::ControlArray<platform::Label> m_after;
     std::vector<std::pair<QString, platform::CommandButton*>> m_keys;
     QStringList m_extra;
+    std::vector<bool> m_shown;
     int m_active = 0;
     bool m_enabled = true;
+    bool m_visible = true;
 };
 
 }  // namespace shell

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/picture.h"
+#include "platform/picturecache.h"
 
 namespace shell {
 namespace {
@@ -15,6 +16,10 @@ void withControl(platform::Form& screen, const char* name, Step step) {
     if (auto* control = dynamic_cast<T*>(screen.control(QString::fromLatin1(name)))) step(*control);
 }
 }  // namespace
+
+QStringList activityPictures() {
+    return platform::picturesIn(QStringLiteral("Images")) + platform::picturesIn(QStringLiteral("fruit"));
+}
 
 float placementLeft(float screenWidth, float windowWidth) {
     const float centred = screenWidth / 2 - windowWidth / 2;
