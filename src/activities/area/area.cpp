@@ -1,6 +1,8 @@
 #include "activities/area/area.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 #include "activities/shell/fresh.h"
 #include "activities/shell/look.h"
@@ -35,12 +37,11 @@ constexpr int kPerimeterIsRow = 19;
 constexpr int kOneShapeRow = 20;
 constexpr int kOppositeRow = 21;
 
-constexpr float kPanelLeft = 6200;
+// The working is written beside the drawing, each part under the one before.
+constexpr float kPanelLeft = Drawing::kRight + 200;
 constexpr float kPanelWidth = look::kBoardRight - kPanelLeft;
-constexpr float kStepHeight = 1900;
-constexpr float kPartsTop = Drawing::kTop + kStepHeight + 60;
 constexpr float kPartHeight = 540;
-constexpr float kPartGap = 60;
+constexpr float kGap = 60;
 constexpr float kPanelBottom = 6780;
 constexpr int kTraceFrames = 24;  // a side gone round in about 0.4 s
 
@@ -48,22 +49,33 @@ constexpr int kTraceFrames = 24;  // a side gone round in about 0.4 s
 int countFrames(std::size_t squares) { return std::clamp(static_cast<int>(squares) * 2, 12, shell::Steps::kMostFrames); }
 
 QString n(long long value) { return shell::numberText(value); }
+
+// A number keeps its unit on the same line: "14 cm²" never breaks before the unit.
+QString glued(QString text) {
+    text.replace(QStringLiteral(" cm"), QStringLiteral("\u00A0cm"));
+    return text;
+}
 }  // namespace
 
 Area::Area(app::WindowRegistry& windows)
     : Activity(kAreaKind, windows), drawing(*this), pad(*this), modes(*this, QString::fromLatin1(kAreaKind.screen), kModes), steps(this) {
     lblquestion = add<Label>(nullptr, "lblquestion", look::kBoardLeft, look::kQuestionTop, look::kBoardRight - look::kBoardLeft,
-                             Drawing::kTop - look::kQuestionTop - 80);
+                             Drawing::kTop - look::kQuestionTop - kGap);
     lblquestion->setFont(look::kQuestion);
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    lblstep = add<Label>(nullptr, "lblstep", kPanelLeft, Drawing::kTop, kPanelWidth, kStepHeight);
+    lblkey = add<Label>(nullptr, "lblkey", Drawing::kLeft, Drawing::kBottom + kGap, Drawing::kRight - Drawing::kLeft,
+                        kPanelBottom - Drawing::kBottom - kGap);
+    lblkey->setFont(look::kCaption);
+    lblkey->setForeColor(colors::White);
+
+    lblstep = add<Label>(nullptr, "lblstep", kPanelLeft, Drawing::kTop, kPanelWidth, 0);
     lblstep->setFont(look::kCaption);
     lblstep->setForeColor(colors::White);
 
     for (int k = 0; k < Drawing::kMostParts; ++k) {
-        auto* part = add<Label>(nullptr, "lblpart", kPanelLeft, kPartsTop + k * (kPartHeight + kPartGap), kPanelWidth, kPartHeight, k);
+        auto* part = add<Label>(nullptr, "lblpart", kPanelLeft, Drawing::kTop, kPanelWidth, kPartHeight, k);
         part->setFont(look::kCaption);
         part->setForeColor(look::kInk);
         part->setBackColor(Drawing::partColour(k));
@@ -74,7 +86,7 @@ Area::Area(app::WindowRegistry& windows)
         lblpart.add(part);
     }
 
-    lblsum = add<Label>(nullptr, "lblsum", kPanelLeft, kPartsTop, kPanelWidth, kPanelBottom - kPartsTop);
+    lblsum = add<Label>(nullptr, "lblsum", kPanelLeft, Drawing::kTop, kPanelWidth, kPanelBottom - Drawing::kTop);
     lblsum->setFont(look::kQuestion);
     lblsum->setForeColor(look::kText);
 
@@ -114,6 +126,7 @@ void Area::ask() {
     lblstep->setCaption(QString());
     lblsum->setCaption(QString());
     for (Label* part : lblpart) part->setVisible(false);
+    layoutPanel();
     m_sum.clear();
 
     const bool rectangle = split(q.shape).size() == 1;
@@ -132,7 +145,8 @@ void Area::ask() {
             question = kTexts[q.asksArea ? (rectangle ? kRectangleAreaRow : kShapeAreaRow)
                                          : (rectangle ? kRectanglePerimeterRow : kShapePerimeterRow)];
     }
-    lblquestion->setCaptionFitted(key.isEmpty() ? question : question + QLatin1Char('\n') + key, look::kQuestionMinimum);
+    lblquestion->setCaptionFitted(question, look::kQuestionMinimum);
+    lblkey->setCaption(key);
 
     pad.clear();
     pad.setEnabled(true);
@@ -159,15 +173,34 @@ void Area::cmdsoln_Click() {
 void Area::say(const QString& sentence) {
     const QString shown = lblstep->caption();
     lblstep->setCaption(shown.isEmpty() ? sentence : shown + QLatin1Char('\n') + sentence);
+    layoutPanel();
 }
 
-QString Area::product(int a, int b) const { return kTexts.format(kProductRow, n(a), n(b), n(a * b)); }
+void Area::showSum(const QString& sum) {
+    layoutPanel();
+    lblsum->setCaptionFitted(glued(sum), look::kQuestionMinimum);
+}
+
+void Area::layoutPanel() {
+    // The sentences take the lines they need; the parts and the sum follow on below.
+    const QRectF needed = QFontMetricsF(lblstep->qfont()).boundingRect(QRectF(0, 0, kPanelWidth, 1e6), Qt::TextWordWrap, lblstep->caption());
+    lblstep->setHeight(lblstep->caption().isEmpty() ? 0 : float(std::ceil(needed.height())));
+    float top = lblstep->top() + lblstep->height() + kGap;
+    for (Label* part : lblpart) {
+        if (!part->isVisible()) continue;
+        part->setTop(top);
+        top += kPartHeight + kGap;
+    }
+    lblsum->move(kPanelLeft, top, kPanelWidth, std::max(0.0f, kPanelBottom - top));
+}
+
+QString Area::product(int a, int b) const { return glued(kTexts.format(kProductRow, n(a), n(b), n(a * b))); }
 
 void Area::buildSteps() {
     const Question& q = *m_question;
     const bool rectangle = split(q.shape).size() == 1;
     if (q.mode == kMakeShape) {
-        addCount(kTexts[kOneShapeRow] + QLatin1Char('\n') + kTexts.format(kCountRow, n(q.shape.area())));
+        addCount(kTexts[kOneShapeRow]);
         addTrace();
     } else if (!q.asksArea) {
         addTrace();
@@ -176,7 +209,7 @@ void Area::buildSteps() {
         if (!drawing.toScale()) addCount(kTexts.format(kCountRow, n(q.shape.area())));
         steps.add({[this, r] {
             say(kTexts[kMultiplyRow]);
-            lblsum->setCaption(product(r.width, r.height) + QLatin1Char('\n') + kTexts.format(kAreaIsRow, n(r.area())));
+            showSum(product(r.width, r.height) + QLatin1Char('\n') + kTexts.format(kAreaIsRow, n(r.area())));
         }});
     } else {
         addParts();
@@ -226,13 +259,10 @@ void Area::addParts() {
             drawing.colourPart(k);
             lblpart[k].setCaptionFitted(product(r.width, r.height), look::kQuestionMinimum);
             lblpart[k].setVisible(true);
+            layoutPanel();
         }});
     }
-    const float top = kPartsTop + count * (kPartHeight + kPartGap);
-    steps.add({[this, total, top] {
-        lblsum->move(kPanelLeft, top, kPanelWidth, kPanelBottom - top);
-        lblsum->setCaption(kTexts.format(kAreaIsRow, total));
-    }});
+    steps.add({[this, total] { showSum(kTexts.format(kAreaIsRow, total)); }});
 }
 
 void Area::addTrace() {
@@ -248,7 +278,6 @@ void Area::addTrace() {
                        if (k == 0) {
                            say(kTexts[kGoRoundRow]);
                            if (rectangleToScale) say(kTexts[kOppositeRow]);
-                           lblsum->move(kPanelLeft, kPartsTop, kPanelWidth, kPanelBottom - kPartsTop);
                        }
                        drawing.showLength(k);
                        m_sum = m_sum.isEmpty() ? n(length) : m_sum + QStringLiteral(" + ") + n(length);
@@ -257,7 +286,7 @@ void Area::addTrace() {
                            shown += QStringLiteral(" = ") + perimeterText + QLatin1Char('\n') + kTexts.format(kPerimeterIsRow, perimeterText);
                            if (q.mode == kMakeShape) shown += QLatin1Char('\n') + kTexts.format(kAreaIsRow, n(q.shape.area()));
                        }
-                       lblsum->setCaption(shown);
+                       showSum(shown);
                    },
                    [this, k](double t) { drawing.trace(k, t); }, kTraceFrames});
     }

@@ -24,6 +24,7 @@ public:
 
     platform::Label* lblquestion;
     Drawing drawing;
+    platform::Label* lblkey;  // what a square or a length stands for
     platform::Label* lblstep;
     platform::ControlArray<platform::Label> lblpart;  // length × width of each rectangle, in its colour
     platform::Label* lblsum;
@@ -50,6 +51,8 @@ private:
     void addParts();
     void addTrace();
     void say(const QString& sentence);
+    void showSum(const QString& sum);
+    void layoutPanel();
     QString product(int a, int b) const;
 
     std::optional<Question> m_question;

@@ -14,7 +14,8 @@ namespace look = shell::look;
 namespace {
 constexpr int kOutlinePixels = 3;
 constexpr int kTracePixels = 6;
-constexpr float kLengthGap = 50;  // between a side and its length
+constexpr float kLengthGap = 50;    // between a side and its length
+constexpr float kLengthRoom = 700;  // round a shape drawn to scale, for its lengths
 const QColor kTrace = look::kHighlight;
 // The shape in yellow; its rectangles in sky blue, pink and green.
 const QColor kColours[] = {look::kShades[0], look::kShades[1], look::kShades[3], look::kShades[2]};
@@ -114,8 +115,10 @@ void Drawing::showToScale(const Region& shape, bool everyLength) {
     showPaper(false);
     grid->setVisible(false);
     m_toScale = true;
-    m_unit = kCentimetre;
-    const QPointF middle((kLeft + kRight) / 2, (kTop + kToScaleBottom) / 2);
+    const float across = (kRight - kLeft - 2 * kLengthRoom) / float(std::max(1, shape.columns()));
+    const float down = (kBottom - kTop - 2 * kLengthRoom) / float(std::max(1, shape.rows()));
+    m_unit = std::clamp(std::min(across, down), kLeastCentimetre, kMostCentimetre);
+    const QPointF middle((kLeft + kRight) / 2, (kTop + kBottom) / 2);
     m_origin = middle - QPointF(shape.columns() * m_unit / 2, shape.rows() * m_unit / 2);
     drawOutline(shape);
     for (int k = 0; k < kMostParts; ++k) {

@@ -21,12 +21,13 @@ public:
     static constexpr int kMostSides = 8;  // a U, a T or three steps
     static constexpr int kMostParts = 3;
     static constexpr float kLeft = 240;
-    static constexpr float kTop = 1380;
-    static constexpr float kSquare = 520;                        // a square of the paper
+    static constexpr float kTop = 1440;
+    static constexpr float kSquare = 560;                        // a square of the paper
     static constexpr float kRight = kLeft + kPaperColumns * kSquare;
     static constexpr float kBottom = kTop + kPaperRows * kSquare;
-    static constexpr float kToScaleBottom = 6780;                // no paper: down to the number pad
-    static constexpr float kCentimetre = 320;                    // drawn to scale
+    // Drawn to scale: as large as the room allows with the lengths around it, within these.
+    static constexpr float kLeastCentimetre = 320;
+    static constexpr float kMostCentimetre = 480;
     // Shades of the paper: the shape, then the rectangles it splits into.
     static constexpr int kShapeShade = 1;
     static constexpr int kFirstPartShade = 2;

@@ -70,12 +70,12 @@ Region block(int w, int h) {
 Region drawShape(platform::RandomSource& rnd, int kind, int mostWide, int mostHigh, int least) {
     const int turns = pick(rnd, 0, 3);
     if (turns % 2) std::swap(mostWide, mostHigh);
-    const int fewest = kind == kRectangle ? 2 : std::max(3, 2 * least);
+    const int fewest = kind == kRectangle ? std::min(least + 1, 3) : std::max(3, 2 * least);
     // The rectangle's sides differ, so that it is not a square.
     int w = pick(rnd, fewest, mostWide);
     int h = pick(rnd, fewest, mostHigh);
     if (kind == kRectangle && w == h) h = h > fewest ? h - 1 : h + 1;
-    if (kind == kU || kind == kStairs) w = std::max(w, 3 * least);
+    if (kind == kT || kind == kU || kind == kStairs) w = std::max(w, 3 * least);
     if (kind == kStairs) h = std::max(h, 3 * least);
     w = std::min(w, mostWide);
     h = std::min(h, mostHigh);
@@ -123,8 +123,8 @@ Region onPaper(const Region& shape) {
     return paper;
 }
 
-// On paper the shapes leave two squares either side for the lengths, and a square above and below.
-constexpr int kMostWideOnPaper = kPaperColumns - 4;
+// On paper the shapes leave a square all round for the lengths.
+constexpr int kMostWideOnPaper = kPaperColumns - 2;
 constexpr int kMostHighOnPaper = kPaperRows - 2;
 }  // namespace
 
@@ -248,20 +248,20 @@ Question drawQuestion(int mode, platform::RandomSource& rnd) {
         case kShapeArea:
         case kShapePerimeter:
             q.asksArea = q.mode == kShapeArea;
-            q.shape = onPaper(drawShape(rnd, pick(rnd, kL, kKinds - 1), kMostWideOnPaper, kMostHighOnPaper, 1));
+            q.shape = onPaper(drawShape(rnd, pick(rnd, kL, kKinds - 1), kMostWideOnPaper, kMostHighOnPaper, 2));
             break;
         case kSidesOnly: {
-            // Lengths too long to count squares for; every cut at least 2 cm, so the lengths written
+            // Lengths too long to count squares for; every side at least 3 cm, so the lengths written
             // on the drawing keep apart.
             q.asksArea = rnd.next() < 0.5f;
             const int kind = rnd.next() < 0.4f ? kRectangle : pick(rnd, kL, kT);
-            q.shape = drawShape(rnd, kind, 15, 12, 2);
+            q.shape = drawShape(rnd, kind, 12, 9, 3);
             break;
         }
         case kMakeShape: {
             // The targets are those of a rectangle or an L that fits the paper, so a shape exists.
             const int kind = rnd.next() < 0.5f ? kRectangle : kL;
-            Region example = drawShape(rnd, kind, 6, 6, 1);
+            Region example = drawShape(rnd, kind, 6, 6, kind == kRectangle ? 1 : 2);
             q.shape = onPaper(example);
             q.targetArea = q.shape.area();
             q.targetPerimeter = perimeter(q.shape);

@@ -14,8 +14,8 @@ namespace area {
 enum Mode { kRectangleArea, kRectanglePerimeter, kShapeArea, kShapePerimeter, kSidesOnly, kMakeShape, kModes };
 
 // The squared paper's size in squares (1 cm each).
-inline constexpr int kPaperColumns = 11;
-inline constexpr int kPaperRows = 9;
+inline constexpr int kPaperColumns = 10;
+inline constexpr int kPaperRows = 8;
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
