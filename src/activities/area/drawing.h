@@ -22,7 +22,7 @@ public:
     static constexpr int kMostParts = 3;
     static constexpr float kLeft = 240;
     static constexpr float kTop = 1440;
-    static constexpr float kSquare = 560;                        // a square of the paper
+    static constexpr float kSquare = 600;                        // a square of the paper, a finger wide
     static constexpr float kRight = kLeft + kPaperColumns * kSquare;
     static constexpr float kBottom = kTop + kPaperRows * kSquare;
     // Drawn to scale: as large as the room allows with the lengths around it, within these.

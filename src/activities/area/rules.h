@@ -14,7 +14,7 @@ namespace area {
 enum Mode { kRectangleArea, kRectanglePerimeter, kShapeArea, kShapePerimeter, kSidesOnly, kMakeShape, kModes };
 
 // The squared paper's size in squares (1 cm each).
-inline constexpr int kPaperColumns = 10;
+inline constexpr int kPaperColumns = 9;
 inline constexpr int kPaperRows = 8;
 
 struct Rect {

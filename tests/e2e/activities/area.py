@@ -13,9 +13,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "sup
 from board import click, step_solution, type_on_pad  # noqa: E402
 
 QUESTION = (240, 180, 9510, 1200)
-# The squared paper: 10 columns by 8 rows of 560 twips; the working stands to its right.
-PAPER_LEFT, PAPER_TOP, SQUARE, COLUMNS, ROWS = 240, 1440, 560, 10, 8
-WORKING = (6040, 1440, 3710, 5340)
+# The squared paper: 9 columns by 8 rows of 600 twips; the working stands to its right.
+PAPER_LEFT, PAPER_TOP, SQUARE, COLUMNS, ROWS = 240, 1440, 600, 9, 8
+WORKING = (5840, 1440, 3910, 5340)
 MODE_MAKE = (9930 + 400, 4950)  # the sixth mode button, under five two-line captions
 
 
