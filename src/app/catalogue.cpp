@@ -1,6 +1,7 @@
 #include "app/catalogue.h"
 
 #include "activities/angles/angles.h"
+#include "activities/area/area.h"
 #include "activities/bank/bank.h"
 #include "activities/bonds/bonds.h"
 #include "activities/columns/columns.h"
@@ -64,6 +65,7 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("bank2"), [](WindowRegistry& w) { return new bank::Bank(w, shell::Edition::Other); });
     windows.define(QStringLiteral("angles"), [](WindowRegistry& w) { return new angles::Angles(w); });
     windows.define(QStringLiteral("symmetry"), [](WindowRegistry& w) { return new symmetry::Symmetry(w); });
+    windows.define(QStringLiteral("area"), [](WindowRegistry& w) { return new area::Area(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
     shell::definePlaceholders(windows);
