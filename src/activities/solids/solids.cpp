@@ -91,7 +91,9 @@ void Solids::Form_Load() {
 }
 
 QString Solids::countLine(int mode, int count) const {
-    return kTexts.format(kCountRow + std::clamp(mode - kFaces, 0, 2), shell::numberText(count));
+    // The number stays on the line of its word ("Sommets : 12"); a long word shrinks the line instead.
+    QString line = kTexts.format(kCountRow + std::clamp(mode - kFaces, 0, 2), shell::numberText(count));
+    return line.replace(QLatin1Char(' '), QChar(0x00A0));
 }
 
 void Solids::modes_Choose(int) { cmdgo_Click(); }
@@ -186,7 +188,7 @@ void Solids::buildCountSteps() {
     const Mesh& mesh = modelOf(q.solid);
     const int total = countAsked(q.solid, q.mode);
     if (total == 0) {
-        steps.add({[this, q] { lblcount->setCaption(countLine(q.mode, 0)); }});
+        steps.add({[this, q] { lblcount->setCaptionFitted(countLine(q.mode, 0), look::kQuestionMinimum); }});
         return;
     }
     for (int i = 0; i < total; ++i) {
@@ -198,7 +200,7 @@ void Solids::buildCountSteps() {
         steps.add({[this, q, i, curved] {
                        solid->setSpinning(false);
                        solid->setLit(litOf(q.mode), i + 1);
-                       lblcount->setCaption(countLine(q.mode, i + 1));
+                       lblcount->setCaptionFitted(countLine(q.mode, i + 1), look::kQuestionMinimum);
                        lblstep->setCaption(curved ? kTexts[kCurvedFaceRow] : QString());
                    },
                    [this, direction](double t) {
