@@ -21,9 +21,14 @@
 
 namespace {
 
-const char* const kTour[] = {"Titlefrm",  "languages", "intro0",    "menu1",        "ordernum",
-                             "menu2",     "dartboard", "menu3",     "fruit",        "menu4",
-                             "directed1", "menu5",     "notepad",   "placeholder1"};
+// Every screen a lesson can reach, menu by menu, with the other-language editions after the English ones.
+const char* const kTour[] = {"Titlefrm",  "languages",   "intro0",     "menu1",       "placevalue", "ordernum",
+                             "rounding",  "factors",     "primes",     "menu2",       "bonds",      "tables",
+                             "doubles",   "dartboard",   "money",      "money2",      "menu3",      "fruit",
+                             "missing",   "operations",  "columns",    "division",    "division2",  "menu4",
+                             "countback", "negatives",   "temperature", "directed1",  "bank",       "bank2",
+                             "menu5",     "angles",      "symmetry",   "area",        "coordinates", "solids",
+                             "notepad"};
 
 long statusKb(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));

@@ -6,7 +6,7 @@ packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-c
 for purpose in "$@"; do
   case "$purpose" in
     run) packages+=(fonts-wine) ;;
-    test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils locales tesseract-ocr) ;;
+    test) packages+=(fonts-wine libgtest-dev python3 xvfb xdotool imagemagick x11-utils locales tesseract-ocr wkhtmltopdf) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     bench) packages+=(libbenchmark-dev libx11-dev libxdamage-dev xvfb x11-utils) ;;
     package) packages+=(dpkg-dev file desktop-file-utils appstream lintian) ;;

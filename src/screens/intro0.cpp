@@ -1,6 +1,7 @@
 #include "screens/intro0.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 
 #include "activities/shell/setupform.h"
 #include "app/language.h"
@@ -70,7 +71,20 @@ Intro0::Intro0(app::WindowRegistry& windows) : Form(QStringLiteral("intro0"), 12
     openAddress = [](const QUrl& address) { QDesktopServices::openUrl(address); };
 }
 
-QUrl Intro0::guideAddress() { return QUrl::fromLocalFile(resolvePath(QStringLiteral("guide\\index.html"))); }
+QString guideLanguageCode(int language) {
+    static const char* const codes[] = {"en", "fr", "de", "es", "it", "nl", "cy"};
+    return QString::fromLatin1(language >= 0 && language < int(std::size(codes)) ? codes[language] : codes[0]);
+}
+
+QUrl Intro0::guideAddress() {
+    // The chosen language's guide, the English one where it has none, the folder's first page last.
+    const QString own = QStringLiteral("guide\\%1\\index.html").arg(guideLanguageCode(app::lang().langIndexValue()));
+    for (const QString& page : {own, QStringLiteral("guide\\en\\index.html")}) {
+        const QString path = resolvePath(page);
+        if (QFileInfo::exists(path)) return QUrl::fromLocalFile(path);
+    }
+    return QUrl::fromLocalFile(resolvePath(QStringLiteral("guide\\index.html")));
+}
 
 void Intro0::Form_Load() {
     const app::LanguageState& l = app::lang();

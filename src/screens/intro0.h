@@ -31,7 +31,7 @@ public:
 
     // Hands an address to the desktop; tests replace it so no browser starts.
     std::function<void(const QUrl&)> openAddress;
-    // The teacher's guide that ships beside the program.
+    // The teacher's guide that ships beside the program, in the chosen language where there is one.
     static QUrl guideAddress();
 
 protected:
@@ -41,5 +41,8 @@ protected:
 private:
     app::WindowRegistry& m_windows;
 };
+
+// The guide's folder name for a language index: en, fr, de, es, it, nl, cy (English for any other).
+QString guideLanguageCode(int language);
 
 }  // namespace screens

@@ -110,7 +110,7 @@ void Menu::Form_Load() {
     sixth.onDisabledMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e); };
 }
 
-QString Menu::screenFor(int index) const {
+QString Menu::activityFor(int index) const {
     if (index < 0 || index >= kEntries) return {};
     QString screen = QString::fromLatin1(m_design.screens[static_cast<std::size_t>(index)]);
     if (index == kEntries - 1 && m_design.lastEntryTest != EnglishTest::None) {
@@ -119,8 +119,13 @@ QString Menu::screenFor(int index) const {
                                                                             : l.langIndexValue() == 0;
         if (!english) screen = QString::fromLatin1(m_design.lastEntryOtherLanguage);
     }
+    return screen;
+}
+
+QString Menu::screenFor(int index) const {
+    const QString screen = activityFor(index);
     const QString standIn = QStringLiteral("placeholder%1").arg(m_number);
-    return !m_windows.defines(screen) && m_windows.defines(standIn) ? standIn : screen;
+    return !screen.isEmpty() && !m_windows.defines(screen) && m_windows.defines(standIn) ? standIn : screen;
 }
 
 void Menu::Form_MouseMove(const MouseEvent&) {

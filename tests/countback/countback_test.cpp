@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "app/language.h"
+#include "app/textblocks.h"
 #include "app/windows.h"
 #include "platform/random.h"
 
@@ -107,6 +108,27 @@ TEST_F(CountbackTest, TheSolutionHopsOneNumberedJumpAPressAndLightsTheLanding) {
     EXPECT_TRUE(form->lblcounter->enabled());
     EXPECT_TRUE(form->line->jumps().empty());
     EXPECT_EQ(form->line->markers().size(), 2u);
+}
+
+// Every question, the hint and the landing fit their boxes at zoom 1 in every language.
+TEST_F(CountbackTest, EveryLanguagesTextsFitTheirBoxes) {
+    ASSERT_TRUE(app::readTextBlocks(QStringLiteral(BREVANDEL_SOURCE_DIR "/data/text/activities.csv"), app::lang()));
+    platform::ClockRandom clock;
+    for (int i = 0; i < 3000; ++i) rnd.push(clock.next());
+    for (int language = 0; language < 7; ++language) {
+        app::lang().langindex = app::LangIndex::number(language);
+        windows.close("countback");  // opened again, in this language
+        form = static_cast<Countback*>(windows.load("countback"));
+        for (int mode = 0; mode < countback::kModes; ++mode) {
+            form->modes.option(mode).click();
+            for (int question = 0; question < 6; ++question, form->cmdgo_Click())
+                for (const platform::Label* label : {form->lblquestion, form->lblhint})
+                    EXPECT_TRUE(label->captionFits(label->caption(), 18)) << language << ": " << label->caption().toStdString();
+            while (!form->steps.finished()) form->cmdsoln_Click();
+            EXPECT_TRUE(form->lblstep->captionFits(form->lblstep->caption(), 18)) << form->lblstep->caption().toStdString();
+        }
+    }
+    app::lang().langindex = app::LangIndex();
 }
 
 }  // namespace

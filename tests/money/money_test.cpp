@@ -262,6 +262,9 @@ TEST_F(MoneyScreen, SolutionCountsUpToTheNoteWithARunningTotal) {
     EXPECT_EQ(s.lblstep->caption(), "Change: 1p + 2p + 50p + £1 + £5 = £6.53");
     EXPECT_TRUE(s.steps.finished());
     // Every coin has come to rest in the tray.
-    for (platform::Image* loose : s.imgloose)
-        if (loose->isVisible()) EXPECT_TRUE(dropsIn({loose->left(), loose->top(), loose->width(), loose->height()}, s.trayInside()));
+    for (platform::Image* loose : s.imgloose) {
+        if (loose->isVisible()) {
+            EXPECT_TRUE(dropsIn({loose->left(), loose->top(), loose->width(), loose->height()}, s.trayInside()));
+        }
+    }
 }

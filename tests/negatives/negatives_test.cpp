@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "app/textblocks.h"
 #include "app/windows.h"
 #include "platform/random.h"
 
@@ -127,6 +128,24 @@ TEST_F(NegativesTest, TheSolutionShowsTheLineFirstThenMovesTheTilesIntoPlace) {
     EXPECT_FALSE(form->line->isVisible());
     EXPECT_FALSE(form->lblvalue[0].isVisible());
     for (int k = 0; k < 5; ++k) EXPECT_TRUE(atHome(k));
+}
+
+// The instruction, the boxes' captions and the solution's sentence fit at zoom 1 in every language.
+TEST_F(NegativesTest, EveryLanguagesTextsFitTheirBoxes) {
+    ASSERT_TRUE(app::readTextBlocks(QStringLiteral(BREVANDEL_SOURCE_DIR "/data/text/activities.csv"), app::lang()));
+    platform::ClockRandom clock;
+    for (int i = 0; i < 3000; ++i) rnd.push(clock.next());
+    for (int language = 0; language < 7; ++language) {
+        app::lang().langindex = app::LangIndex::number(language);
+        windows.close("negatives");  // opened again, in this language
+        form = static_cast<Negatives*>(windows.load("negatives"));
+        form->cmdsoln_Click();
+        for (const platform::Label* label : {form->lblquestion, form->lblsmallest, form->lbllargest, form->lblstep})
+            EXPECT_TRUE(label->captionFits(label->caption(), 18)) << language << ": " << label->caption().toStdString();
+        form->modes.option(negatives::kTemperatures).click();
+        for (int k = 0; k < 5; ++k) EXPECT_EQ(tile(k).font().size, 24) << tile(k).caption().toStdString();  // never shrunk
+    }
+    app::lang().langindex = app::LangIndex();
 }
 
 }  // namespace

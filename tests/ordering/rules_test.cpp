@@ -140,7 +140,7 @@ TEST(OrderingZone, EdgesAreStrict) {
 
 TEST(OrderingLanding, OverlapGoesToTheLowerIndexAndEachTestSeesTheSnap) {
     const std::vector<Zone> boxes = boxRow();
-    const std::vector<Zone> slots = slotRow();
+    const std::vector<Zone> parkings = slotRow();
     struct Case {
         const char* what;
         Spot tile;
@@ -151,21 +151,21 @@ TEST(OrderingLanding, OverlapGoesToTheLowerIndexAndEachTestSeesTheSnap) {
         {"900 right of box 1", {boxes[1].left + 900, 3960}, true, boxes[1].spot()},
         {"1154 right of box 1, inside box 2's zone too", {boxes[1].left + 1154, 4200}, true, boxes[1].spot()},
         {"just past box 1's zone", {boxes[1].left + 1160, 3700}, true, boxes[2].spot()},
-        {"over slot 3, any slot will do", {slots[3].left - 250, slots[3].top + 600}, true, slots[3].spot()},
-        {"over slot 3 but inside slot 2's zone", {slots[3].left - 500, slots[3].top}, true, slots[2].spot()},
+        {"over slot 3, any slot will do", {parkings[3].left - 250, parkings[3].top + 600}, true, parkings[3].spot()},
+        {"over slot 3 but inside slot 2's zone", {parkings[3].left - 500, parkings[3].top}, true, parkings[2].spot()},
         {"between the rows", {boxes[2].left, 5500}, false, {boxes[2].left, 5500}},
         {"left of everything", {900, 3960}, false, {900, 3960}},
         {"right of everything", {boxes[4].left + 1155, 3960}, false, {boxes[4].left + 1155, 3960}},
     };
     for (const Case& c : cases) {
-        const Landing landing = landOnTargets(c.tile, boxes, slots, 5);
+        const Landing landing = landOnTargets(c.tile, boxes, parkings, 5);
         EXPECT_EQ(landing.snapped, c.snapped) << c.what;
         EXPECT_EQ(landing.spot, c.expected) << c.what;
     }
 }
 
 TEST(OrderingHome, ATileSentHomeSendsWhateverIsParkedThereToItsOwnHome) {
-    // Homes 0..4 are the slots in a row; A..E stand for spots elsewhere (boxes).
+    // Homes 0..4 are the parkings in a row; A..E stand for spots elsewhere (boxes).
     const std::vector<Spot> homes{{0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}};
     const Spot A{0, 50}, B{100, 50};
     struct Case {

@@ -103,6 +103,22 @@ TEST(Intro0, ExitShowsTheTitleWithTheReturnCaption) {
     EXPECT_EQ(title->Label4->caption(), "kept title");
 }
 
+TEST(Intro0, GuideOpensTheChosenLanguagesPageOrTheEnglishOne) {
+    Chain chain;
+    for (const char* code : {"en", "fr", "de", "es", "it", "cy"}) chain.folder.write(QString("guide/%1/index.html").arg(code), "<html></html>");
+    const char* expected[] = {"en", "fr", "de", "es", "it", "en", "cy"};  // no Dutch page here: English
+    for (int language = 0; language < 7; ++language) {
+        auto* intro = openIntro(chain, language);
+        QList<QUrl> opened;
+        intro->openAddress = [&opened](const QUrl& url) { opened << url; };
+        intro->Label6->click();
+        ASSERT_EQ(opened.size(), 1);
+        EXPECT_EQ(opened[0].toLocalFile(), chain.folder.path() + QString("/guide/%1/index.html").arg(expected[language]));
+        chain.windows->close("intro0");
+        chain.flush();
+    }
+}
+
 TEST(Intro0, GuideLabelOpensTheLocalGuideAndStays) {
     Chain chain;
     chain.folder.write("Guide/Index.html", "<html></html>");

@@ -128,4 +128,24 @@ TEST_F(TemperatureTest, ADifferenceIsAPositiveNumberOfDegreesWithRiseOrFallInThe
     }
 }
 
+// The longest texts of the menu: every question, hint and mode fits its box at zoom 1 in every language.
+TEST_F(TemperatureTest, EveryLanguagesTextsFitTheirBoxes) {
+    platform::ClockRandom clock;
+    for (int i = 0; i < 2000; ++i) rnd.push(clock.next());
+    for (int language = 0; language < 7; ++language) {
+        app::lang().langindex = app::LangIndex::number(language);
+        for (int mode = 0; mode < temperature::kModes; ++mode) {
+            form->modes.option(mode).click();
+            for (int question = 0; question < 8; ++question, form->cmdgo_Click()) {
+                for (const platform::Label* label : {form->lblquestion, form->lblhint})
+                    EXPECT_TRUE(label->captionFits(label->caption(), label->font().size))
+                        << "language " << language << ": " << label->caption().toStdString();
+            }
+            for (int press = 0; press < 3; ++press) form->cmdsoln_Click();
+            EXPECT_TRUE(form->lblstep->captionFits(form->lblstep->caption(), 18)) << form->lblstep->caption().toStdString();
+        }
+    }
+    app::lang().langindex = app::LangIndex();
+}
+
 }  // namespace

@@ -42,7 +42,7 @@ Countback::Countback(app::WindowRegistry& windows)
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    lblhint = add<Label>(nullptr, "lblhint", look::kBoardLeft, 1380, boardWidth, 500);
+    lblhint = add<Label>(nullptr, "lblhint", look::kBoardLeft, 1380, boardWidth, 900);
     lblhint->setFont(look::kCaption);
     lblhint->setForeColor(colors::White);
     lblhint->setAlignment(Align::Center);
@@ -72,7 +72,7 @@ void Countback::Form_Load() {
     QStringList captions;
     for (int m = 0; m < kModes; ++m) captions << kTexts[kModeRow + m];
     modes.setCaptions(captions);
-    lblhint->setCaptionFitted(kTexts[kHintRow], 14);
+    lblhint->setCaptionFitted(kTexts[kHintRow], look::kQuestionMinimum);
     cmdgo_Click();
 }
 

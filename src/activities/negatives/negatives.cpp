@@ -71,14 +71,16 @@ Negatives::Negatives(app::WindowRegistry& windows)
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    const float captionWidth = 2200;
-    lblsmallest = add<Label>(nullptr, "lblsmallest", kFirstColumn + (kTileWidth - captionWidth) / 2, 1420, captionWidth, 640);
-    lbllargest = add<Label>(nullptr, "lbllargest", kFirstColumn + 4 * kColumnStep + (kTileWidth - captionWidth) / 2, 1420, captionWidth, 640);
+    // Each end's word starts over the outer edge of its end box, so a long language's word has room inwards.
+    const float captionWidth = 3000, overhang = 300;
+    lblsmallest = add<Label>(nullptr, "lblsmallest", kFirstColumn - overhang, 1420, captionWidth, 640);
+    lbllargest = add<Label>(nullptr, "lbllargest", kFirstColumn + 4 * kColumnStep + kTileWidth + overhang - captionWidth, 1420, captionWidth, 640);
     for (Label* caption : {lblsmallest, lbllargest}) {
         caption->setFont(look::kCaption);
         caption->setForeColor(look::kText);
-        caption->setAlignment(Align::Center);
     }
+    lblsmallest->setAlignment(Align::Left);
+    lbllargest->setAlignment(Align::Right);
 
     // The line first, then boxes and slots, then the tiles, so that a tile stands in front of them all.
     line = add<NumberLine>(nullptr, "line", look::kBoardLeft, kLineTop, boardWidth, kLineHeight);
@@ -125,7 +127,7 @@ Negatives::Negatives(app::WindowRegistry& windows)
         lbltile.add(tile);
     }
 
-    lblstep = add<Label>(nullptr, "lblstep", 1980, 7080, look::kBoardRight - 1980, 800);
+    lblstep = add<Label>(nullptr, "lblstep", 1980, 7020, look::kBoardRight - 1980, 900);
     lblstep->setFont(look::kCaption);
     lblstep->setForeColor(colors::White);
     lblstep->setAlignment(Align::Center);
@@ -138,8 +140,8 @@ void Negatives::Form_Load() {
     shell::setupform(*this);
     setBackColor(look::kPage);
     lblquestion->setCaptionFitted(kTexts[kInstructionRow], look::kQuestionMinimum);
-    lblsmallest->setCaptionFitted(kTexts[kSmallestRow], 14);
-    lbllargest->setCaptionFitted(kTexts[kLargestRow], 14);
+    lblsmallest->setCaptionFitted(kTexts[kSmallestRow], look::kQuestionMinimum);
+    lbllargest->setCaptionFitted(kTexts[kLargestRow], look::kQuestionMinimum);
     const auto range = [](long long low, long long high) {
         return kTexts.format(kRangeModeRow, shell::numberText(low), shell::numberText(high));
     };
@@ -263,7 +265,7 @@ void Negatives::showOnLine(const Question& q) {
         leader.setVisible(true);
     }
     line->setVisible(true);
-    lblstep->setCaptionFitted(kTexts[kLeftIsSmallerRow], 14);
+    lblstep->setCaptionFitted(kTexts[kLeftIsSmallerRow], look::kQuestionMinimum);
 }
 
 void Negatives::buildSteps() {

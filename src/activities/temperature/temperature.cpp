@@ -57,12 +57,12 @@ Temperature::Temperature(app::WindowRegistry& windows)
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    lblhint = add<Label>(nullptr, "lblhint", kTextLeft, 2280, kTextWidth, 900);
+    lblhint = add<Label>(nullptr, "lblhint", kTextLeft, 2250, kTextWidth, 1320);
     lblhint->setFont(look::kCaption);
     lblhint->setForeColor(colors::White);
     lblhint->setAlignment(Align::Center);
 
-    lblstep = add<Label>(nullptr, "lblstep", kTextLeft, 3420, kTextWidth, 3300);
+    lblstep = add<Label>(nullptr, "lblstep", kTextLeft, 3640, kTextWidth, 3100);
     lblstep->setFont(look::kCaption);
     lblstep->setForeColor(colors::White);
     lblstep->setAlignment(Align::Center);
@@ -109,7 +109,7 @@ void Temperature::ask() {
     lblquestion->setCaptionFitted(difference ? kTexts.format(row, degrees(q.before), degrees(q.after))
                                              : kTexts.format(row, degrees(q.before), change),
                                   look::kQuestionMinimum);
-    lblhint->setCaptionFitted(kTexts[difference ? kReadHintRow : kDragHintRow], 14);
+    lblhint->setCaptionFitted(kTexts[difference ? kReadHintRow : kDragHintRow], look::kQuestionMinimum);
     lblstep->setCaption(QString());
     steps.clear();
     pad.clear();

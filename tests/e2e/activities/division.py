@@ -56,7 +56,7 @@ def first_line(program, window, path):
     for digits turned back into digits."""
     text = program.read_text(path, window, FULL, *PAPER, ink="#101010")
     lines = [re.sub(r"\s", "", line) for line in text.splitlines() if re.search(r"\w", line)]
-    return lines[0].translate(str.maketrans("SOQDolIBZg", "5000011829")) if lines else ""
+    return lines[0].translate(str.maketrans("SsOQDolIBZg", "55000011829")) if lines else ""
 
 
 def paper_bottom(program, window, path, given):

@@ -7,7 +7,7 @@ import e2e
 from e2e import FULL, CHECK, SOLUTION, EXIT, GO, expect, feedback
 
 QUESTION = (3360, 180, 6390, 2000)
-SAID = (3360, 3420, 6390, 3300)
+SAID = (3360, 3640, 6390, 3100)
 TUBE_X = 240 + 1470
 LONG_TICK_X = TUBE_X + 150 + 15 + 250  # only the labelled ticks reach this far
 

@@ -1,0 +1,23 @@
+// Headers nearly every unit includes, parsed once per build instead of once per file.
+#pragma once
+#include <QColor>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsItem>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPainter>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
