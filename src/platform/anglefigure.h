@@ -32,7 +32,7 @@ public:
         double base = 0;         // the direction its zero lies along
         bool clockwise = false;  // which way its scale counts up
         bool full = false;       // a whole circle, for reflex angles
-        double radius = 2500;
+        double radius = 2450;
     };
 
     AngleFigure(const QString& name, float left, float top, float width, float height);

@@ -45,7 +45,21 @@ QColor scaled(const QColor& c, double by) {
 }  // namespace
 
 SolidView::SolidView(const QString& name, float left, float top, float width, float height)
-    : Control(name, left, top, width, height), m_mesh(&emptyMesh()) {
+    : Control(name, left, top, width, height),
+      m_mesh(&emptyMesh()),
+      m_tones(3 * kTones),
+      m_seamPens(3 * kTones),
+      m_edgePen(kEdgeInk, kEdgeWidth, Qt::SolidLine, Qt::FlatCap),
+      m_firstEdgePen(kLitFirst, kLitEdgeWidth, Qt::SolidLine, Qt::FlatCap),
+      m_newestEdgePen(kLitNewest, kLitEdgeWidth, Qt::SolidLine, Qt::FlatCap),
+      m_dotPen(kEdgeInk, 30),
+      m_ink(kEdgeInk),
+      m_firstDot(kLitFirst),
+      m_newestDot(kLitNewest),
+      m_shadow(QColor(0, 0, 0, 45)) {
+    makeTones(0, m_colour);
+    makeTones(kTones, kLitFirst);
+    makeTones(2 * kTones, kLitNewest);
     onMouseDown = [this](const MouseEvent& e) { pressed(e); };
     onMouseMove = [this](const MouseEvent& e) { moved(e); };
     onMouseUp = [this](const MouseEvent& e) { released(e); };
@@ -95,7 +109,7 @@ void SolidView::setMesh(const Mesh& mesh) {
     m_facing.assign(facets, 0);
     m_depth.assign(facets, 0);
     m_light.assign(facets, 0);
-    m_shades.assign(facets, QColor());
+    m_tone.assign(facets, 0);
     m_order.assign(facets, 0);
     m_polygon.assign(largest, {});
     m_shown = 0;
@@ -145,7 +159,9 @@ void SolidView::findSides(const Mesh& mesh, std::size_t sides) {
 }
 
 void SolidView::setColour(const QColor& colour) {
+    if (colour == m_colour) return;
     m_colour = colour;
+    makeTones(0, colour);
     update();
 }
 
@@ -255,12 +271,21 @@ void SolidView::project() {
     });
 }
 
-QColor SolidView::shade(int facet) const {
+int SolidView::toneOf(int facet) const {
     const int face = m_mesh->facets[static_cast<std::size_t>(facet)].face;
     const double light = m_light[static_cast<std::size_t>(facet)];
+    const auto level = [](double l) { return std::clamp(static_cast<int>(l * (kTones - 1) + 0.5), 0, kTones - 1); };
     // A lit face stays bright on its shaded side too, but still shows which way it faces.
-    if (m_lit == Lit::Faces && face < m_litCount) return scaled(face == m_litCount - 1 ? kLitNewest : kLitFirst, 0.72 + 0.28 * light);
-    return scaled(m_colour, light);
+    if (m_lit == Lit::Faces && face < m_litCount) return (face == m_litCount - 1 ? 2 : 1) * kTones + level(0.85 + 0.15 * light);
+    return level(light);
+}
+
+void SolidView::makeTones(int from, const QColor& colour) {
+    for (int t = 0; t < kTones; ++t) {
+        const QColor shade = scaled(colour, double(t) / (kTones - 1));
+        m_tones[static_cast<std::size_t>(from + t)] = QBrush(shade);
+        m_seamPens[static_cast<std::size_t>(from + t)] = QPen(shade, kSeam, Qt::SolidLine, Qt::FlatCap);
+    }
 }
 
 bool SolidView::vertexShown(int vertex) const {
@@ -277,29 +302,27 @@ void SolidView::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     // A soft shadow on the floor under it; too faint for its edge to need smoothing.
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(0, 0, 0, 45));
+    painter->setBrush(m_shadow);
     const double radius = m_scale * 1.08;
     painter->drawEllipse(QPointF(m_centre.x(), m_centre.y() + radius), radius * 0.75, radius * 0.13);
 
-    // The pieces, back to front; without smoothing the pieces meet with no seam between them.
+    // The pieces, back to front; without smoothing the pieces meet with no seam between them. Every
+    // brush and pen is made beforehand: a new one would be made for each piece, every frame.
     for (int k = 0; k < m_shown; ++k) {
         const int f = m_order[static_cast<std::size_t>(k)];
         const auto& corners = m_mesh->facets[static_cast<std::size_t>(f)].corners;
         for (std::size_t i = 0; i < corners.size(); ++i) m_polygon[i] = m_screen[static_cast<std::size_t>(corners[i])];
-        m_shades[static_cast<std::size_t>(f)] = shade(f);
-        painter->setBrush(m_shades[static_cast<std::size_t>(f)]);
+        m_tone[static_cast<std::size_t>(f)] = toneOf(f);
+        painter->setBrush(m_tones[static_cast<std::size_t>(m_tone[static_cast<std::size_t>(f)])]);
         painter->drawConvexPolygon(m_polygon.data(), static_cast<int>(corners.size()));
     }
 
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setBrush(Qt::NoBrush);
-    // Flat caps: round ones cost the smoothing rasteriser ten times as much, and the corners get dots.
-    QPen pen(Qt::black, kSeam, Qt::SolidLine, Qt::FlatCap);
     // The outline against the page, smoothed in each piece's own shade where no edge is drawn over it.
     for (const Side& side : m_sides) {
         if (side.edge >= 0 || !m_facing[static_cast<std::size_t>(side.facet)] || (side.neighbour >= 0 && m_facing[static_cast<std::size_t>(side.neighbour)])) continue;
-        pen.setColor(m_shades[static_cast<std::size_t>(side.facet)]);
-        painter->setPen(pen);
+        painter->setPen(m_seamPens[static_cast<std::size_t>(m_tone[static_cast<std::size_t>(side.facet)])]);
         painter->drawLine(m_screen[static_cast<std::size_t>(side.a)], m_screen[static_cast<std::size_t>(side.b)]);
     }
     // The edges the class counts, each drawn once where it can be seen; the lit ones over the rest.
@@ -310,23 +333,21 @@ void SolidView::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
             if (neighbourShown && side.neighbour < side.facet) continue;
             const bool lit = m_lit == Lit::Edges && side.edge < m_litCount;
             if (lit != (pass == 1)) continue;
-            pen.setColor(lit ? (side.edge == m_litCount - 1 ? kLitNewest : kLitFirst) : kEdgeInk);
-            pen.setWidthF(lit ? kLitEdgeWidth : kEdgeWidth);
-            painter->setPen(pen);
+            painter->setPen(!lit ? m_edgePen : side.edge == m_litCount - 1 ? m_newestEdgePen : m_firstEdgePen);
             painter->drawLine(m_screen[static_cast<std::size_t>(side.a)], m_screen[static_cast<std::size_t>(side.b)]);
         }
     }
     // The corners, rounded off where the edges meet.
     painter->setPen(Qt::NoPen);
-    painter->setBrush(kEdgeInk);
+    painter->setBrush(m_ink);
     for (int v = 0; v < static_cast<int>(m_mesh->vertices.size()); ++v)
         if (vertexShown(v)) painter->drawEllipse(m_screen[static_cast<std::size_t>(m_mesh->vertices[static_cast<std::size_t>(v)])], kEdgeWidth / 2, kEdgeWidth / 2);
     if (m_lit != Lit::Vertices) return;
+    painter->setPen(m_dotPen);
     for (int v = 0; v < std::min(m_litCount, static_cast<int>(m_mesh->vertices.size())); ++v) {
         if (!vertexShown(v)) continue;
         const bool newest = v == m_litCount - 1;
-        painter->setPen(QPen(kEdgeInk, 30));
-        painter->setBrush(newest ? kLitNewest : kLitFirst);
+        painter->setBrush(newest ? m_newestDot : m_firstDot);
         const double r = newest ? kDotRadius * 1.4 : kDotRadius;
         painter->drawEllipse(m_screen[static_cast<std::size_t>(m_mesh->vertices[static_cast<std::size_t>(v)])], r, r);
     }

@@ -3,7 +3,9 @@
 // that face the class from the back to the front, each in one shade by its angle to the light, and
 // draws its edges over them. A drag turns it; let go, it coasts and settles back to a gentle spin.
 // The faces, edges or vertices counted so far can be lit. Nothing is allocated once a solid is set.
+#include <QBrush>
 #include <QColor>
+#include <QPen>
 #include <QPointF>
 #include <utility>
 #include <vector>
@@ -65,7 +67,9 @@ private:
     void moved(const MouseEvent& e);
     void released(const MouseEvent& e);
     void findSides(const Mesh& mesh, std::size_t sides);
-    QColor shade(int facet) const;
+    // Which of the pre-made shades a piece is painted in this frame.
+    int toneOf(int facet) const;
+    void makeTones(int from, const QColor& colour);
     bool vertexShown(int vertex) const;
 
     const Mesh* m_mesh;
@@ -82,7 +86,7 @@ private:
     std::vector<char> m_facing;
     std::vector<double> m_depth;
     std::vector<float> m_light;
-    std::vector<QColor> m_shades;
+    std::vector<int> m_tone;
     std::vector<int> m_order;
     std::vector<QPointF> m_polygon;
     int m_shown = 0;
@@ -97,6 +101,13 @@ private:
     QPointF m_grabbedAt;
     double m_grabbedYaw = 0, m_grabbedPitch = 0;
     double m_lastTickYaw = 0, m_lastTickPitch = 0;
+
+    // Shades of the solid's colour, then of the two lit colours, as brushes and as outline pens.
+    static constexpr int kTones = 256;
+    std::vector<QBrush> m_tones;
+    std::vector<QPen> m_seamPens;
+    QPen m_edgePen, m_firstEdgePen, m_newestEdgePen, m_dotPen;
+    QBrush m_ink, m_firstDot, m_newestDot, m_shadow;
 
     Lit m_lit = Lit::None;
     int m_litCount = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "app/language.h"
@@ -59,7 +60,7 @@ TEST_F(SolidsTest, NamingIsAloudAndTheSolutionWritesTheName) {
     form->cmdsoln_Click();
     EXPECT_EQ(form->lblcount->caption(), QStringLiteral("10: %1"));  // the cube's name row
     form->cmdsoln_Click();
-    EXPECT_EQ(form->lblstep->caption(), QStringLiteral("19: 6\n20: 12\n21: 8"));
+    EXPECT_EQ(form->lblstep->caption(), QStringLiteral("19:\u00A06\n20:\u00A012\n21:\u00A08"));
 }
 
 // The curved solids are counted as children count them.
@@ -109,7 +110,7 @@ TEST_F(SolidsTest, CountingSolutionLightsOneAtATimeWithTheCountAndShowsEach) {
         while (form->steps.animating()) form->steps.frame();
         EXPECT_EQ(form->solid->lit(), SolidView::Lit::Edges);
         EXPECT_EQ(form->solid->litCount(), i + 1);
-        EXPECT_EQ(form->lblcount->caption(), QStringLiteral("20: %1").arg(i + 1));
+        EXPECT_EQ(form->lblcount->caption(), QStringLiteral("20:\u00A0%1").arg(i + 1));
         // Both pieces beside the lit edge face the class once the turn is done.
         form->solid->project();
         const auto& edge = mesh.edges[static_cast<std::size_t>(i)];
@@ -127,6 +128,23 @@ TEST_F(SolidsTest, CountingSolutionLightsOneAtATimeWithTheCountAndShowsEach) {
     form->cmdgo_Click();
     EXPECT_TRUE(form->solid->spinning());
     EXPECT_EQ(form->solid->litCount(), 0);
+}
+
+// The running count is read from the back: one line, the number beside its word, never below 18 pt.
+TEST_F(SolidsTest, TheRunningCountStaysOnOneLineInLongLanguages) {
+    const struct {
+        const char* words;
+        Solid solid;
+        int vertices;
+    } cases[] = {{"Hoekpunten: %1", kHexagonalPrism, 12}, {"Sommets : %1", kCube, 8}, {"Fertigau: %1", kHexagonalPrism, 12}};
+    for (const auto& c : cases) {
+        app::lang().blocks["solids"][21].fill(QString::fromUtf8(c.words));
+        ask(kVertices, c.solid);
+        for (int i = 0; i < c.vertices; ++i) form->cmdsoln_Click();
+        const platform::Label& count = *form->lblcount;
+        EXPECT_GE(count.font().size, 18.0f) << c.words;
+        EXPECT_LE(QFontMetricsF(platform::sceneFont(count.font())).horizontalAdvance(count.caption()), count.width() + 0.5) << c.words;
+    }
 }
 
 TEST_F(SolidsTest, ADragTurnsItAndAThrowKeepsItSpinningGentlyThatWay) {

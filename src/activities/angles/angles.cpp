@@ -1,5 +1,7 @@
 #include "activities/angles/angles.h"
 
+#include <QFontMetricsF>
+
 #include "activities/shell/fresh.h"
 #include "activities/shell/look.h"
 #include "activities/shell/numbers.h"
@@ -22,8 +24,13 @@ constexpr int kKindSentenceRow = 17;
 constexpr int kReadsRow = 22;
 constexpr int kTotalRow = 23;  // straight line, around a point, triangle
 
-constexpr float kSideLeft = 6750;  // the column right of the figure, left of the mode buttons
-constexpr float kSideWidth = 3000;
+constexpr float kQuestionHeight = 900;  // two lines where a language needs them
+constexpr float kFigureTop = 1100;
+constexpr float kFigureWidth = 5900;  // room for a whole protractor and the handle beyond it
+constexpr float kSideLeft = look::kBoardLeft + kFigureWidth + 150;  // the column right of the figure
+constexpr float kSideWidth = look::kBoardRight - kSideLeft;
+constexpr float kSideTop = 1150;
+constexpr float kGap = 80;
 constexpr int kReadingFrames = 50;  // the reading sweeps round the scale in under a second
 constexpr double kMarkRadius = 700;
 
@@ -39,30 +46,30 @@ int startingOpening(int target) { return target > 180 ? 90 : target >= 90 ? 30 :
 
 Angles::Angles(app::WindowRegistry& windows)
     : Activity(kAngles, windows), pad(*this), modes(*this, QString::fromLatin1(kAngles.screen), kModes), steps(this) {
-    lblquestion = add<Label>(nullptr, "lblquestion", look::kBoardLeft, look::kQuestionTop, look::kBoardRight - look::kBoardLeft, 780);
+    lblquestion = add<Label>(nullptr, "lblquestion", look::kBoardLeft, look::kQuestionTop, look::kBoardRight - look::kBoardLeft, kQuestionHeight);
     lblquestion->setFont(look::kQuestion);
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    figure = add<AngleFigure>(nullptr, "figure", look::kBoardLeft, 970, kSideLeft - 150 - look::kBoardLeft, 5830);
+    figure = add<AngleFigure>(nullptr, "figure", look::kBoardLeft, kFigureTop, kFigureWidth, 6800 - kFigureTop);
     figure->setBackColor(look::kPaper);
     figure->setLabelFont(look::kCaption);
     figure->onArmTurned = [this](double direction) { figure_ArmTurned(direction); };
 
     for (int k = 0; k < kKinds; ++k) {
-        auto* button = add<CommandButton>(nullptr, "cmdkind", kSideLeft, 1150 + k * 730, kSideWidth, 640, k);
+        auto* button = add<CommandButton>(nullptr, "cmdkind", kSideLeft, kSideTop, kSideWidth, 640, k);
         button->setFont(look::kCaption);
         button->setBackColor(kKey);
         button->onClick = [this, k] { cmdkind_Click(k); };
         cmdkind.add(button);
     }
 
-    lblstep = add<Label>(nullptr, "lblstep", kSideLeft, 1150, kSideWidth, 5600);
+    lblstep = add<Label>(nullptr, "lblstep", kSideLeft, kSideTop, kSideWidth, 5600);
     lblstep->setFont(look::kCaption);
     lblstep->setForeColor(colors::White);
 
     // The sum that finds a missing angle, written across the foot of the figure.
-    lblsum = add<Label>(nullptr, "lblsum", look::kBoardLeft + 120, 6100, figure->width() - 240, 650);
+    lblsum = add<Label>(nullptr, "lblsum", look::kBoardLeft + 60, 6100, kFigureWidth - 120, 650);
     lblsum->setFont(look::kQuestion);
     lblsum->setForeColor(look::kInk);
     lblsum->setAlignment(Align::Center);
@@ -78,6 +85,7 @@ void Angles::Form_Load() {
     for (int m = 0; m < kModes; ++m) captions << kTexts[kModeRow + m];
     modes.setCaptions(captions);
     for (int k = 0; k < kKinds; ++k) cmdkind[k].setCaption(kTexts[kKindRow + k]);
+    stackKinds();
     cmdgo_Click();
 }
 
@@ -103,8 +111,10 @@ void Angles::ask() {
     m_chosen.reset();
     showKinds(q.mode == kName);
     // Under the kind buttons in the naming mode; the whole column otherwise.
-    if (q.mode == kName) lblstep->move(kSideLeft, 4850, kSideWidth, 1900);
-    else lblstep->move(kSideLeft, 1150, kSideWidth, 5600);
+    const CommandButton& lastKind = cmdkind[kKinds - 1];
+    const float under = lastKind.top() + lastKind.height() + kGap;
+    if (q.mode == kName) lblstep->move(kSideLeft, under, kSideWidth, 6800 - under);
+    else lblstep->move(kSideLeft, kSideTop, kSideWidth, 6800 - kSideTop);
     figure->setProtractor(std::nullopt);
     m_missingMark = -1;
     if (isMissingMode(q.mode)) drawMissing();
@@ -158,7 +168,7 @@ void Angles::drawMissing() {
     };
     switch (q.mode) {
         case kStraightLine: {
-            const QPointF centre(3180, 3500);
+            const QPointF centre(kFigureWidth / 2, 3500);
             lines.emplace_back(centre, along(centre, q.turn, 2900));
             lines.emplace_back(centre, along(centre, q.turn + 180, 2900));
             lines.emplace_back(centre, along(centre, q.turn + q.parts[0], 2600));
@@ -167,10 +177,10 @@ void Angles::drawMissing() {
             break;
         }
         case kAroundPoint: {
-            const QPointF centre(3180, 2650);
+            const QPointF centre(kFigureWidth / 2, 2600);
             double direction = q.turn;
             for (std::size_t i = 0; i < q.parts.size(); ++i) {
-                lines.emplace_back(centre, along(centre, direction, 2400));
+                lines.emplace_back(centre, along(centre, direction, 2350));
                 mark(centre, direction, static_cast<int>(i), 600);
                 direction += q.parts[i];
             }
@@ -178,8 +188,8 @@ void Angles::drawMissing() {
         }
         case kTriangle: {
             const std::array<int, 3> parts{q.parts[0], q.parts[1], q.parts[2]};
-            auto corners = triangleCorners(parts, 5400, 4300);
-            for (QPointF& p : corners) p += QPointF(480, 400);
+            auto corners = triangleCorners(parts, kFigureWidth - 900, 4300);
+            for (QPointF& p : corners) p += QPointF(450, 400);
             for (std::size_t i = 0; i < 3; ++i) {
                 const QPointF& next = corners[(i + 1) % 3];
                 lines.emplace_back(corners[i], next);
@@ -199,6 +209,19 @@ void Angles::showKinds(bool shown) {
         cmdkind[k].setVisible(shown);
         cmdkind[k].setEnabled(true);
         cmdkind[k].setBackColor(kKey);
+    }
+}
+
+void Angles::stackKinds() {
+    // Each button as tall as its name needs: two lines where a language's name is long.
+    const QFontMetricsF metrics(sceneFont(look::kCaption));
+    float top = kSideTop;
+    for (int k = 0; k < kKinds; ++k) {
+        CommandButton& button = cmdkind[k];
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, kSideWidth - 120, 1e6), Qt::TextWordWrap, button.caption());
+        const float height = std::max(640.0f, float(needed.height()) + 200);
+        button.move(kSideLeft, top, kSideWidth, height);
+        top += height + kGap;
     }
 }
 

@@ -43,9 +43,9 @@ public:
     std::optional<Kind> chosenKind() const { return m_chosen; }
 
     // Where the figure puts the corner of two arms, and how long the arms are.
-    static constexpr double kArmsCornerX = 3180;
-    static constexpr double kArmsCornerY = 2915;
-    static constexpr double kArmLength = 2580;
+    static constexpr double kArmsCornerX = 2950;
+    static constexpr double kArmsCornerY = 2850;
+    static constexpr double kArmLength = 2530;
 
 protected:
     void Form_Load() override;
@@ -55,6 +55,7 @@ private:
     void drawArms();
     void drawMissing();
     void showKinds(bool shown);
+    void stackKinds();
     void buildSteps();
     void buildProtractorSteps();
     void buildMissingSteps();

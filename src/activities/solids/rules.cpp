@@ -16,8 +16,8 @@ using platform::Point3;
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kRoundPieces = 64;   // round a cylinder or a cone: no corner shows on a projector
-constexpr int kSphereRings = 24;   // pole to pole
-constexpr int kSphereSlices = 48;  // round the middle
+constexpr int kSphereRings = 36;   // pole to pole
+constexpr int kSphereSlices = 72;  // round the middle
 
 // Sizes before the model is scaled to fit: a net uses the same lengths.
 constexpr double kCuboidX = 1.8, kCuboidY = 1.0, kCuboidZ = 1.2;

@@ -26,6 +26,7 @@ constexpr int kCurvedFaceRow = 23;
 
 constexpr float kSideLeft = 6750;
 constexpr float kSideWidth = 3000;
+constexpr float kViewTop = 1100;  // under a question of up to two lines
 
 // Each solid's colour: strong, and never the yellow and orange that light what is counted.
 const QColor kColours[kSolids] = {{0xD0, 0x40, 0x5A}, {0x2A, 0xA1, 0x98}, {0x5C, 0xB8, 0x5C}, {0x9B, 0x6C, 0xD8}, {0xE0, 0x60, 0x9A},
@@ -48,12 +49,12 @@ bool counting(int mode) { return mode == kFaces || mode == kEdges || mode == kVe
 
 Solids::Solids(app::WindowRegistry& windows)
     : Activity(kSolidShapes, windows), pad(*this), modes(*this, QString::fromLatin1(kSolidShapes.screen), kModes), steps(this) {
-    lblquestion = add<Label>(nullptr, "lblquestion", look::kBoardLeft, look::kQuestionTop, look::kBoardRight - look::kBoardLeft, 780);
+    lblquestion = add<Label>(nullptr, "lblquestion", look::kBoardLeft, look::kQuestionTop, look::kBoardRight - look::kBoardLeft, 900);
     lblquestion->setFont(look::kQuestion);
     lblquestion->setForeColor(look::kText);
     lblquestion->setAlignment(Align::Center);
 
-    solid = add<SolidView>(nullptr, "solid", look::kBoardLeft, 970, kSideLeft - 150 - look::kBoardLeft, 5830);
+    solid = add<SolidView>(nullptr, "solid", look::kBoardLeft, kViewTop, kSideLeft - 150 - look::kBoardLeft, 6800 - kViewTop);
 
     lblcount = add<Label>(nullptr, "lblcount", kSideLeft, 1150, kSideWidth, 1500);
     lblcount->setFont(look::kBig);
@@ -90,7 +91,9 @@ void Solids::Form_Load() {
 }
 
 QString Solids::countLine(int mode, int count) const {
-    return kTexts.format(kCountRow + std::clamp(mode - kFaces, 0, 2), shell::numberText(count));
+    // The number stays on the line of its word ("Sommets : 12"); a long word shrinks the line instead.
+    QString line = kTexts.format(kCountRow + std::clamp(mode - kFaces, 0, 2), shell::numberText(count));
+    return line.replace(QLatin1Char(' '), QChar(0x00A0));
 }
 
 void Solids::modes_Choose(int) { cmdgo_Click(); }
@@ -130,10 +133,10 @@ void Solids::ask() {
 void Solids::layOut(bool nets) {
     // With nets to choose from, the solid stands smaller above them.
     if (nets) {
-        solid->move(look::kBoardLeft, 970, 3600, 3330);
-        lblstep->move(4000, 1150, look::kBoardRight - 4000, 3100);
+        solid->move(look::kBoardLeft, kViewTop, 3600, 4350 - kViewTop);
+        lblstep->move(4000, 1150, look::kBoardRight - 4000, 3150);
     } else {
-        solid->move(look::kBoardLeft, 970, kSideLeft - 150 - look::kBoardLeft, 5830);
+        solid->move(look::kBoardLeft, kViewTop, kSideLeft - 150 - look::kBoardLeft, 6800 - kViewTop);
         lblstep->move(kSideLeft, 2800, kSideWidth, 3900);
     }
     lblcount->setVisible(!nets);
@@ -185,7 +188,7 @@ void Solids::buildCountSteps() {
     const Mesh& mesh = modelOf(q.solid);
     const int total = countAsked(q.solid, q.mode);
     if (total == 0) {
-        steps.add({[this, q] { lblcount->setCaption(countLine(q.mode, 0)); }});
+        steps.add({[this, q] { lblcount->setCaptionFitted(countLine(q.mode, 0), look::kQuestionMinimum); }});
         return;
     }
     for (int i = 0; i < total; ++i) {
@@ -197,7 +200,7 @@ void Solids::buildCountSteps() {
         steps.add({[this, q, i, curved] {
                        solid->setSpinning(false);
                        solid->setLit(litOf(q.mode), i + 1);
-                       lblcount->setCaption(countLine(q.mode, i + 1));
+                       lblcount->setCaptionFitted(countLine(q.mode, i + 1), look::kQuestionMinimum);
                        lblstep->setCaption(curved ? kTexts[kCurvedFaceRow] : QString());
                    },
                    [this, direction](double t) {
