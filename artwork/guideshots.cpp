@@ -89,13 +89,10 @@ int main(int argc, char** argv) {
         for (int number = 1; number <= screens::Menu::kMenus; ++number) {
             auto* menu = qobject_cast<screens::Menu*>(windows.load(QStringLiteral("menu%1").arg(number)));
             for (int entry = 0; menu && entry < 5; ++entry) {
-                // A stand-in is photographed under its activity's name, so the page's picture exists until
-                // the activity itself is built.
-                const QString screen = menu->activityFor(entry);
-                const QString shown = menu->screenFor(entry);
-                if (!windows.defines(shown)) continue;
+                const QString screen = menu->screenFor(entry);
+                if (!windows.defines(screen)) continue;
                 try {
-                    platform::Form* form = windows.load(shown);
+                    platform::Form* form = windows.load(screen);
                     form->setCaption(menu->Label3[entry].caption());
                     form->showForm();
                     QApplication::processEvents();
@@ -107,7 +104,7 @@ int main(int argc, char** argv) {
                     std::fprintf(stderr, "brevandel_guideshots: %s in %s: %s\n", qPrintable(screen), qPrintable(code), error.what());
                     ++failures;
                 }
-                windows.close(shown);
+                windows.close(screen);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             windows.close(QStringLiteral("menu%1").arg(number));

@@ -21,7 +21,6 @@
 #include "activities/placevalue/placevalue.h"
 #include "activities/primes/primes.h"
 #include "activities/rounding/rounding.h"
-#include "activities/shell/placeholder.h"
 #include "activities/solids/solids.h"
 #include "activities/symmetry/symmetry.h"
 #include "activities/tables/tables.h"
@@ -68,7 +67,6 @@ void defineScreens(WindowRegistry& windows) {
     windows.define(QStringLiteral("area"), [](WindowRegistry& w) { return new area::Area(w); });
     windows.define(QStringLiteral("coordinates"), [](WindowRegistry& w) { return new coordinates::Coordinates(w); });
     windows.define(QStringLiteral("solids"), [](WindowRegistry& w) { return new solids::Solids(w); });
-    shell::definePlaceholders(windows);
     windows.define(QStringLiteral("notepad"), [](WindowRegistry& w) { return new jotter::Notepad(w); });
 }
 

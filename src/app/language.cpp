@@ -91,7 +91,6 @@ bool applylanguage() {
     s.txtsolution = s.cell(L, 39);
     s.txtjotter = s.cell(L, 40);
     s.txtgo = s.cell(L, 41);
-    s.txtnotinversion = s.cell(L, 42);
     s.txtlanguagenotsaved = s.cell(L, 43);
     s.txtguide = s.cell(L, 44);
     copyRows(s, L, 46, s.txtordernum);

@@ -51,7 +51,7 @@ struct LanguageState {
     std::array<QString, 6> txtsections;
     std::array<QString, 5> txtmenu1items, txtmenu2items, txtmenu3items, txtmenu4items, txtmenu5items;
     QString txtcheck, txtsolution, txtjotter, txtgo;
-    QString txtnotinversion, txtlanguagenotsaved, txtguide;
+    QString txtlanguagenotsaved, txtguide;
     std::array<QString, 5> txtordernum;
     std::array<QString, 4> txtdirectedopts;
     std::array<QString, 7> txtdartboard;

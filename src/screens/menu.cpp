@@ -110,7 +110,7 @@ void Menu::Form_Load() {
     sixth.onDisabledMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e); };
 }
 
-QString Menu::activityFor(int index) const {
+QString Menu::screenFor(int index) const {
     if (index < 0 || index >= kEntries) return {};
     QString screen = QString::fromLatin1(m_design.screens[static_cast<std::size_t>(index)]);
     if (index == kEntries - 1 && m_design.lastEntryTest != EnglishTest::None) {
@@ -120,12 +120,6 @@ QString Menu::activityFor(int index) const {
         if (!english) screen = QString::fromLatin1(m_design.lastEntryOtherLanguage);
     }
     return screen;
-}
-
-QString Menu::screenFor(int index) const {
-    const QString screen = activityFor(index);
-    const QString standIn = QStringLiteral("placeholder%1").arg(m_number);
-    return !screen.isEmpty() && !m_windows.defines(screen) && m_windows.defines(standIn) ? standIn : screen;
 }
 
 void Menu::Form_MouseMove(const MouseEvent&) {

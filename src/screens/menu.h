@@ -41,8 +41,6 @@ public:
     int number() const { return m_number; }
     // The screen activity entry `index` opens for the language chosen now.
     QString screenFor(int index) const;
-    // The activity's own screen name for that entry, even while the build has only its stand-in.
-    QString activityFor(int index) const;
 
     void Label1_MouseMove(const platform::MouseEvent& e);
     void Label2_MouseMove(int index, const platform::MouseEvent& e);

@@ -292,12 +292,12 @@ def scenario_chain(run_folder, shots):
             program.click_box(menu, FULL, *EXIT)
             intro = program.wait_window("Quillmark")
 
-        # A stand-in activity over menu 5 and back.
+        # An activity over menu 5 and back.
         program.click_box(intro, FULL, *section(4))
         menu = program.wait_window("Quillmark")
         program.click_box(menu, FULL, *menu_entry(4695, 0))
         activity = program.wait_window("(?!Quillmark).+")
-        program.shot("placeholder")
+        program.shot("angles")
         expect(len(program.windows()) == 2, "the menu did not stay open under the activity")
         program.click_box(activity, FULL, *JOTTER)
         jotter = program.wait_window("Jotter")

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "activities/shell/placeholder.h"
 #include "app/language.h"
 #include "screens/intro0.h"
 #include "screens/languages.h"
@@ -37,8 +36,7 @@ Chain::Chain() : windows(std::make_unique<app::WindowRegistry>(random)) {
     windows->define("languages", [](WindowRegistry& w) { return new screens::Languages(w); });
     windows->define("intro0", [](WindowRegistry& w) { return new screens::Intro0(w); });
     screens::defineMenus(*windows);
-    shell::definePlaceholders(*windows);
-    for (const char* stub : {"ordernum", "fruit", "directed1", "notepad"})
+    for (const char* stub : {"placevalue", "ordernum", "fruit", "directed1", "money", "money2", "area", "notepad"})
         windows->define(stub, [stub](WindowRegistry&) { return new platform::Form(stub, 12000, 9000); });
 }
 

@@ -223,7 +223,6 @@ std::vector<ScreenAims> screenAims() {
                                    {"Picture1", -1, -1, kArrowDrag, 16}})},
         {"dartboard", withButtons({})},
         {"fruit", withButtons({})},
-        {"placeholder", withButtons({})},
         {"notepad", {{"Command1", -1, -1, kClick, 1}, {"Command9", -1, -1, kClick, 1}, {"Command2", -1, -1, kClick, 2},
                      {"Command3", -1, -1, kClick, 2}, {"Command4", -1, -1, kClick, 2}, {"Command5", -1, -1, kClick, 2},
                      {"Command6", -1, -1, kClick, 2}, {"Command7", -1, -1, kClick, 2}, {"Command8", -1, -1, kClick, 2},
@@ -283,11 +282,7 @@ std::vector<Candidate> candidates(const Form& form, std::initializer_list<Aim> k
             for (int i = first; i <= last; ++i) {
                 Control* c = findControl(form, QString::fromLatin1(name), i);
                 if (!usable(c)) continue;
-                // Menu entries without an activity of their own lead to the same stand-in; favour the rest.
-                const auto* menu = qobject_cast<const screens::Menu*>(&form);
-                const bool standIn = menu && c->name() == QLatin1String("Label3") &&
-                                     menu->screenFor(i).startsWith(QLatin1String("placeholder"));
-                found.push_back({c, kind, standIn ? 1 : weight});
+                found.push_back({c, kind, weight});
             }
         }
     }

@@ -6,6 +6,11 @@
 #include <iostream>
 #include <malloc.h>
 
+#include "app/catalogue.h"
+#include "app/language.h"
+#include "app/windows.h"
+#include "platform/random.h"
+#include "screens/menu.h"
 #include "soak_driver.h"
 
 namespace {
@@ -140,4 +145,23 @@ TEST(Soak, OneSeedReplaysTheSameRun) {
     const std::uint64_t first = playedHash(7);
     EXPECT_EQ(first, playedHash(7)) << "a failing seed could not be replayed";
     EXPECT_NE(first, playedHash(8));
+}
+
+// No entry of any menu may lead nowhere, in any language's edition.
+TEST(Soak, EveryMenuEntryOpensAnActivityInEveryLanguage) {
+    platform::ScriptedRandom random;
+    app::WindowRegistry windows(random);
+    app::defineScreens(windows);
+    for (int language = 0; language < 7; ++language) {
+        app::lang().langindex = app::LangIndex::number(language);
+        app::lang().langname = language == 0 ? QStringLiteral("English") : QStringLiteral("Cymraeg");
+        for (int n = 1; n <= 5; ++n) {
+            auto* menu = qobject_cast<screens::Menu*>(windows.load(QStringLiteral("menu%1").arg(n)));
+            ASSERT_NE(menu, nullptr);
+            for (int entry = 0; entry < 5; ++entry)
+                EXPECT_TRUE(windows.defines(menu->screenFor(entry))) << language << ": menu " << n << " entry " << entry;
+            windows.close(QStringLiteral("menu%1").arg(n));
+        }
+    }
+    app::lang() = app::LanguageState();
 }
