@@ -47,7 +47,8 @@ def pence(text):
         return int(found.group(1))
     found = re.search(r"(\d+)", text)
     expect(found, f"no price on the tag: {text!r}")
-    return int(found.group(1)) * 100
+    # No price reaches 10 pounds or euros: three figures are a separator OCR lost ("125€" is 1,25 €).
+    return int(found.group(1)) if len(found.group(1)) >= 3 else int(found.group(1)) * 100
 
 
 def written(amount, language):
