@@ -149,11 +149,11 @@ void Control::copyLookTo(Control& other) const {
     other.m_align = m_align;
 }
 
-QFont sceneFont(const FontSpec& spec) {
-    QFont f(fontFamily(spec.name, spec.bold));
+QFont sceneFont(const FontSpec& wanted) {
+    QFont f(fontFamily(wanted.name, wanted.bold));
     // The scene's unit is the twip, so a point is 20 units; the view scales it to the screen.
-    f.setPixelSize(std::max(1, qRound(spec.size * kTwipsPerPoint)));
-    f.setBold(spec.bold);
+    f.setPixelSize(std::max(1, qRound(wanted.size * kTwipsPerPoint)));
+    f.setBold(wanted.bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
@@ -265,9 +265,9 @@ void Label::fitToCaption() {
     setHeight(float(std::ceil(metrics.height())));
 }
 bool Label::captionFits(const QString& text, float points) const {
-    FontSpec spec = font();
-    spec.size = points;
-    const QFontMetricsF metrics(sceneFont(spec));
+    FontSpec wanted = font();
+    wanted.size = points;
+    const QFontMetricsF metrics(sceneFont(wanted));
     const float inset = border() ? 60 : 0;
     const QRectF room(0, 0, width() - inset, 1e6);
     const QRectF needed = metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, text);

@@ -40,7 +40,7 @@ struct FontSpec {
 enum class Align { Left, Right, Center };
 
 // The font a control draws with: sizes in twips, as the scene measures everything.
-QFont sceneFont(const FontSpec& spec);
+QFont sceneFont(const FontSpec& wanted);
 
 namespace colors {
 inline const QColor Page{0x31, 0x87, 0xD7};

@@ -80,11 +80,11 @@ float MathLine::measure(const QFont& font, std::vector<float>* widths) const {
 
 void MathLine::relayout() {
     // The largest size from the design size down that fits the width.
-    FontSpec spec = font();
-    const float least = std::min(m_smallest, spec.size);
-    while (spec.size > least && measure(sceneFont(spec), nullptr) > width()) spec.size = std::max(least, spec.size - kShrinkStep);
-    m_fitted = spec.size;
-    m_font = sceneFont(spec);
+    FontSpec wanted = font();
+    const float least = std::min(m_smallest, wanted.size);
+    while (wanted.size > least && measure(sceneFont(wanted), nullptr) > width()) wanted.size = std::max(least, wanted.size - kShrinkStep);
+    m_fitted = wanted.size;
+    m_font = sceneFont(wanted);
     m_widths.clear();
     m_lefts.clear();
     const float total = measure(m_font, &m_widths);

@@ -576,9 +576,9 @@ def activity_scenarios(only=None):
     for entry in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
         if not entry.endswith(".py") or (only is not None and entry[:-3] != only):
             continue
-        spec = importlib.util.spec_from_file_location(f"e2e_{entry[:-3]}", os.path.join(folder, entry))
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        module_spec = importlib.util.spec_from_file_location(f"e2e_{entry[:-3]}", os.path.join(folder, entry))
+        module = importlib.util.module_from_spec(module_spec)
+        module_spec.loader.exec_module(module)
         found.update(module.SCENARIOS)
     return found
 

@@ -87,9 +87,9 @@ void Chart::setColumns(Columns columns, const std::function<QString(int place)>&
         if (label.captionFits(unbroken, kHeadingSmallest)) caption = unbroken;
         size = std::min(size, label.setCaptionFitted(caption, kHeadingSmallest));
     }
-    FontSpec spec = kHeadingFont;
-    spec.size = size;
-    const QFontMetricsF metrics(sceneFont(spec));
+    FontSpec wanted = kHeadingFont;
+    wanted.size = size;
+    const QFontMetricsF metrics(sceneFont(wanted));
     for (int place = columns.highest; place >= columns.lowest; --place) {
         Label& label = *m_cells[index(place)].heading;
         label.setFontSize(size);
