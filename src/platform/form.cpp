@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "platform/picturecache.h"
+#include "platform/stage.h"
 
 namespace platform {
 namespace {
@@ -64,6 +65,7 @@ float screenWidthTwips() {
 float screenHeightTwips() {
     return desktop() ? float(desktop()->geometry().height() * kTwipsPerPixel / zoom()) : 11520.0f;
 }
+QSize screenPixels() { return {qRound(12000 * zoom() / kTwipsPerPixel), qRound(9000 * zoom() / kTwipsPerPixel)}; }
 bool fullScreenMode() { return g_fullScreen; }
 double picturePixelsPerTwip() {
     if (g_fullScreen && desktop()) {
@@ -140,6 +142,7 @@ protected:
         if (m_painted) return;
         m_painted = true;
         if (m_form->m_warmList) QTimer::singleShot(0, m_form, &Form::warmNextPicture);
+        if (!g_fullScreen) QTimer::singleShot(0, m_form, [] { Stage::prepareSpare(screenPixels()); });
         emit m_form->firstPainted();
     }
     void drawBackground(QPainter* painter, const QRectF& rect) override {
@@ -184,6 +187,7 @@ Form::Form(const QString& name, float widthTwips, float heightTwips, QWidget* pa
 Form::~Form() {
     // Items go before the scene so no control outlives the window it belongs to.
     m_scene->clear();
+    if (m_stage) m_stage->release(this);
 }
 
 void Form::adopt(Control* item, Control* container) {
@@ -218,17 +222,24 @@ void Form::load() {
     Form_Load();
 }
 
+QSize Form::pixelSize() const {
+    return {qRound(m_width * zoom() / kTwipsPerPixel), qRound(m_height * zoom() / kTwipsPerPixel)};
+}
+
+QWidget* Form::frame() { return m_stage ? static_cast<QWidget*>(m_stage.data()) : this; }
+
+bool Form::inFront() const { return !m_stage || m_stage->front() == this; }
+
 void Form::applySize() {
     m_scene->setSceneRect(0, 0, m_width, m_height);
     m_backdrop->resized();
-    if (!m_fullScreen)
-        resize(qRound(m_width * zoom() / kTwipsPerPixel), qRound(m_height * zoom() / kTwipsPerPixel));
+    if (!m_fullScreen && inFront()) frame()->resize(pixelSize());
     m_view->fit();
 }
 
 void Form::placeWindow() {
-    if (m_fullScreen) return;
-    move(qRound(m_left * zoom() / kTwipsPerPixel), qRound(m_top * zoom() / kTwipsPerPixel));
+    if (m_fullScreen || !inFront()) return;
+    frame()->move(qRound(m_left * zoom() / kTwipsPerPixel), qRound(m_top * zoom() / kTwipsPerPixel));
 }
 
 void Form::setLeft(float left) {
@@ -267,9 +278,11 @@ void Form::clearIcon() {
 }
 
 void Form::setTopmost(bool topmost) {
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown) show();
+    m_topmost = topmost;
+    if (!m_stage) return;
+    const bool shown = m_stage->isVisible();
+    m_stage->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (shown) m_stage->show();
 }
 
 void Form::setBusyPointer(bool busy) {
@@ -288,14 +301,16 @@ void Form::showForm() {
         m_top = screenHeightTwips() / 2 - m_height / 2;
         m_placed = true;
     }
+    if (!m_stage) m_stage = Stage::hostFor(this, pixelSize(), m_topmost);
+    m_stage->bringToFront(this);
     if (g_fullScreen && m_followsFullScreen) {
         enterFullScreen();
     } else {
         leaveFullScreen();
-        show();
+        m_stage->show();
     }
-    raise();
-    activateWindow();
+    m_stage->raise();
+    m_stage->activateWindow();
     m_view->setFocus();
 }
 
@@ -310,15 +325,15 @@ void Form::warmNextPicture() {
 
 void Form::enterFullScreen() {
     m_fullScreen = true;
-    showFullScreen();
+    frame()->showFullScreen();
     // Without a window manager the full-screen request is not honoured, so take the screen's size too.
-    if (QScreen* s = screen()) setGeometry(s->geometry());
+    if (QScreen* s = screen()) frame()->setGeometry(s->geometry());
 }
 
 void Form::leaveFullScreen() {
     if (m_fullScreen) {
         m_fullScreen = false;
-        showNormal();
+        frame()->showNormal();
     }
     applySize();
     placeWindow();
@@ -348,6 +363,11 @@ void Form::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && m_stage) m_stage->captionChanged(this);
+}
+
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_view->fit();
@@ -355,7 +375,9 @@ void Form::resizeEvent(QResizeEvent* event) {
 
 void Form::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted()) emit unloaded(objectName());
+    if (!event->isAccepted()) return;
+    emit unloaded(objectName());
+    if (m_stage) m_stage->release(this);
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
-// A top-level window whose client area is a fixed-size surface measured in twips.
+// A screen: a fixed-size surface measured in twips, shown at the zoom in a desktop window.
 #include <QColor>
 #include <QHash>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -15,6 +16,8 @@ class QGraphicsScene;
 
 namespace platform {
 
+class Stage;
+
 // The one zoom of the run: the largest quarter step at which a 12000 × 9000-twip window and its
 // frame fit in nine tenths of the desktop's free area, never below 1.
 double zoom();
@@ -23,12 +26,16 @@ void setZoom(double zoom);
 // The desktop's size in logical twips (physical twips ÷ zoom), as placement formulas read it.
 float screenWidthTwips();
 float screenHeightTwips();
+// The size in pixels at which a 12000 × 9000-twip screen opens now, outside full screen.
+QSize screenPixels();
 // Whether windows open full screen (F11 toggles it; windows opened afterwards follow).
 bool fullScreenMode();
 // Device pixels per twip at which windows opened now draw a 12000 × 9000 screen: the zoom's, or
 // the full screen's; pictures are decoded to this size.
 double picturePixelsPerTwip();
 
+// A screen: a twips scene shown at the zoom. On the desktop it takes turns in a window with the
+// other screens of its size (see Stage), in front while it is the one shown last.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -66,6 +73,7 @@ public:
     void clearIcon();
     // Keeps the window above all others.
     void setTopmost(bool topmost);
+    bool topmost() const { return m_topmost; }
     void setBusyPointer(bool busy);
 
     // Controls by name (element 0 of an array when no index is given).
@@ -103,6 +111,7 @@ protected:
     virtual void Form_PointerDown() {}
 
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -118,6 +127,10 @@ private:
     class View;
     class Backdrop;
     void adopt(Control* item, Control* container);
+    QSize pixelSize() const;
+    // The desktop window this screen is in: its stage once shown, itself before.
+    QWidget* frame();
+    bool inFront() const;
     void applySize();
     void placeWindow();
     void enterFullScreen();
@@ -133,11 +146,13 @@ private:
     QSizeF m_pictureTwips;
     std::function<QStringList()> m_warmList;
     QStringList m_toWarm;
+    QPointer<Stage> m_stage;
     float m_left = 0, m_top = 0, m_width, m_height;
     bool m_loaded = false;
     bool m_placed = false;
     bool m_followsFullScreen = true;
     bool m_fullScreen = false;
+    bool m_topmost = false;
 };
 
 }  // namespace platform

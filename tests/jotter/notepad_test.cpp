@@ -39,7 +39,8 @@ protected:
 }  // namespace
 
 TEST_F(NotepadTest, OpensLandscapeTopmostWithEachRowOnItsButtons) {
-    EXPECT_TRUE(pad->windowFlags() & Qt::WindowStaysOnTopHint);
+    pad->showForm();
+    EXPECT_TRUE(pad->window()->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(pad->caption(), "Pad");
     EXPECT_EQ(pad->penColor(), kYellow);
     EXPECT_EQ(pad->savedpen(), kYellow);

@@ -521,7 +521,7 @@ std::optional<std::string> Soak::check() {
     const std::string names = open.join(QLatin1Char(' ')).toStdString();
     // Nothing of a screen survives its closing, and Exit leaves nothing behind.
     int forms = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
+    for (QWidget* widget : QApplication::allWidgets())
         if (qobject_cast<Form*>(widget)) ++forms;
     if (forms != open.size()) return std::to_string(forms) + " windows alive, but open are: " + names;
     if (m_windows->programEnded()) {
