@@ -522,17 +522,17 @@ DrawingSurface::DrawingSurface(const QString& name, float left, float top, float
     : Control(name, left, top, width, height) {
     setOpaque(true);
     setBackColor(colors::Page);
-    resizeSurface();
+}
+QSize DrawingSurface::surfaceSize() const {
+    return {std::max(1, qRound(width() * kSurfacePixelsPerTwip)), std::max(1, qRound(height() * kSurfacePixelsPerTwip))};
 }
 void DrawingSurface::resizeSurface() {
-    const QSize size(std::max(1, qRound(width() * kSurfacePixelsPerTwip)), std::max(1, qRound(height() * kSurfacePixelsPerTwip)));
-    if (m_surface.size() == size) return;
+    // A blank page has no pixels of its own until the first stroke: the window opens sooner and smaller.
+    const QSize size = surfaceSize();
+    if (m_surface.isNull() || m_surface.size() == size) return;
     QImage grown(size, QImage::Format_ARGB32_Premultiplied);
     grown.fill(Qt::transparent);
-    if (!m_surface.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(0, 0, m_surface);
-    }
+    QPainter(&grown).drawImage(0, 0, m_surface);
     m_surface = grown;
 }
 void DrawingSurface::setWidth(float w) {
@@ -544,6 +544,10 @@ void DrawingSurface::setHeight(float h) {
     resizeSurface();
 }
 void DrawingSurface::drawLine(float x1, float y1, float x2, float y2, const QColor& color, int widthPixels) {
+    if (m_surface.isNull()) {
+        m_surface = QImage(surfaceSize(), QImage::Format_ARGB32_Premultiplied);
+        m_surface.fill(Qt::transparent);
+    }
     QPainter p(&m_surface);
     p.setRenderHint(QPainter::Antialiasing);
     const float penWidth = widthPixels * kTwipsPerPixel * kSurfacePixelsPerTwip;
@@ -566,6 +570,7 @@ Control* DrawingSurface::cloneAs(int) const { return nullptr; }
 void DrawingSurface::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const QRectF r = boundingRect();
     painter->fillRect(r, backColor());
+    if (m_surface.isNull()) return;
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     painter->drawImage(r, m_surface);
 }

@@ -279,6 +279,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
 private:
+    QSize surfaceSize() const;
     void resizeSurface();
     QImage m_surface;
 };
