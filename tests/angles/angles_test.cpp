@@ -193,6 +193,20 @@ TEST_F(AnglesTest, TouchTurnsTheArm) {
     EXPECT_TRUE(form->imgtick->isVisible());
 }
 
+// The pointer finds the handle on top wherever the arm points, down by the figure's foot too.
+TEST_F(AnglesTest, TheHandleIsOnTopWhereverTheArmPoints) {
+    push(kMake135);
+    form->modes.option(kMake).click();
+    form->showForm();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    auto* view = form->findChild<QGraphicsView*>();
+    const QPointF origin(form->figure->left(), form->figure->top());
+    for (int direction = 0; direction < 360; direction += 10) {
+        form->figure->setArmDirection(direction);
+        EXPECT_EQ(view->itemAt(view->mapFromScene(origin + form->figure->armEnd())), form->figure) << direction;
+    }
+}
+
 TEST_F(AnglesTest, MissingAngleTakesTheExactWholeAnswerAndWritesTheSum) {
     push(kLine65);
     form->modes.option(kStraightLine).click();

@@ -105,6 +105,8 @@ void Angles::ask() {
     steps.clear();
     lblstep->setCaption(QString());
     lblsum->setCaption(QString());
+    // Only the missing angles have a sum; anywhere else the empty label would cover the handle's lowest reach.
+    lblsum->setVisible(isMissingMode(q.mode));
     pad.clear();
     pad.setEnabled(true);
     pad.setVisible(q.mode == kEstimate || isMissingMode(q.mode));
