@@ -182,15 +182,17 @@ class Program:
         x1, y1 = self.point(window, scene, left + width, top + height)
         return self.pixels(path, x0, y0, max(1, x1 - x0), max(1, y1 - y0))
 
-    def read_text(self, path, window, scene, left, top, width, height, ink="#ffff00"):
+    def read_text(self, path, window, scene, left, top, width, height, ink="#ffff00", chars=None):
         """The text written in one colour inside a rectangle of a screenshot, read by OCR: the ink
-        is made black on white and enlarged, which big bold screen text reads reliably from."""
+        is made black on white and enlarged, which big bold screen text reads reliably from. `chars`,
+        when given, are the only characters OCR may read there."""
         x0, y0 = self.point(window, scene, left, top)
         x1, y1 = self.point(window, scene, left + width, top + height)
         crop = path[:-4] + "-ocr.png"
         run("convert", path, "-crop", f"{x1 - x0}x{y1 - y0}+{x0}+{y0}", "+repage", "-fuzz", "35%", "-fill", "black",
             "-opaque", ink, "-fuzz", "0", "-fill", "white", "+opaque", "black", "-resize", "300%", crop)
-        return run("tesseract", crop, "-", "--psm", "6").strip()
+        only = ["-c", f"tessedit_char_whitelist={chars}"] if chars else []
+        return run("tesseract", crop, "-", "--psm", "6", *only).strip()
 
     def close(self):
         if self.process.poll() is None:

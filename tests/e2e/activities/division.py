@@ -115,7 +115,7 @@ def scenario_division(run_folder, shots):
         # The working's last sentence, under the paper, closes with the whole division.
         below = paper_bottom(program, activity, path, given) + 90
         said = program.read_text(path, activity, FULL, 240, below, 9510, 6800 - below, ink="#ffffff")
-        expect(re.search(rf"{dividend}\D+{divisor}\s*=\s*{quotient}\s*r\s*{left}", said),
+        expect(re.search(rf"{dividend}\D+{divisor}\D*=\D*{quotient}\s*r\s*{left}", said),
                f"the solution does not end with {dividend} / {divisor} = {quotient} r {left}: {said!r}")
         program.click_box(activity, FULL, *GO)
         program.click_box(activity, FULL, *EXIT)

@@ -94,7 +94,8 @@ def visit(run_folder, shots, language, sign, extras):
         path = program.shot("question")
         notes = " ".join(program.read_text(path, activity, FULL, *note, ink=INK) for note in NOTES)
         expect(notes.count(sign) >= 2, f"the {language} notes do not show {sign}: {notes!r}")
-        tags = [program.read_text(path, activity, FULL, middle - 880, 2760 + 75, 1760, 450, ink=INK)
+        # A price tag holds figures, a separator and a currency sign, nothing else.
+        tags = [program.read_text(path, activity, FULL, middle - 880, 2760 + 75, 1760, 450, ink=INK, chars="0123456789,.€£pc")
                 for middle in TAG_MIDDLES]
         prices = [pence(tag) for tag in tags]
         total = sum(prices)
