@@ -43,13 +43,17 @@ TEST(BankRules, NoBalanceIsNothingAndMostCrossZero) {
             EXPECT_NE(q.end(), 0);
             EXPECT_GT(q.amount, 0);
             EXPECT_LT(std::abs(q.start), 10000);
-            if (mode != kPence) EXPECT_EQ(q.start % 100 + q.amount % 100, 0) << "whole pounds only";
+            if (mode != kPence) {
+                EXPECT_EQ(q.start % 100 + q.amount % 100, 0) << "whole pounds only";
+            }
             inPence += q.start % 100 != 0;
             crossing += crossesZero(q);
             ++total;
         }
         EXPECT_GT(crossing, total / 3) << crossing << " of " << total;
-        if (mode == kPence) EXPECT_GT(inPence, total / 2);
+        if (mode == kPence) {
+            EXPECT_GT(inPence, total / 2);
+        }
     }
 }
 

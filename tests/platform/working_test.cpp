@@ -29,7 +29,9 @@ TEST(BarModelWidths, SharesTheRowButNeverSqueezesALabel) {
         const std::vector<float> widths = platform::shareWidths(c.shares, c.least, c.total);
         ASSERT_EQ(widths.size(), c.widths.size());
         for (std::size_t i = 0; i < widths.size(); ++i) EXPECT_NEAR(widths[i], c.widths[i], 0.5f) << i;
-        if (!widths.empty()) EXPECT_NEAR(std::accumulate(widths.begin(), widths.end(), 0.0f), c.total, 0.5f);
+        if (!widths.empty()) {
+            EXPECT_NEAR(std::accumulate(widths.begin(), widths.end(), 0.0f), c.total, 0.5f);
+        }
     }
 }
 
