@@ -20,8 +20,8 @@ PAGE = (2000, 6300)      # the page under the teacher's controls
 
 def read_fact(program, window, label):
     text = program.read_text(program.shot(label), window, FULL, *QUESTION)
-    # OCR takes a bold 7 for a slash now and then; no fact has a slash in it.
-    left, _, right = text.replace("/", "7").partition("=")
+    # OCR reads a bold 7 as a slash, or as a 7 with a slash beside it; no fact has a slash in it.
+    left, _, right = re.sub(r"/?7/?", "7", text).replace("/", "7").partition("=")
     before, after = [int(n) for n in re.findall(r"\d+", left)], [int(n) for n in re.findall(r"\d+", right)]
     expect(before and before[-1] == 7, f"not a fact of the 7 table: {text!r}")
     if after:  # "? × 7 = 56": the rows are missing, and they are the answer
