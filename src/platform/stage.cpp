@@ -72,25 +72,26 @@ void Stage::bringToFront(Form* form) {
     form->setGeometry(rect());
     form->show();
     form->raise();
-    setWindowIcon(form->windowIcon());
-    showFrontCaption();
+    showFront();
 }
 
 void Stage::captionChanged(Form* form) {
-    if (form == front()) showFrontCaption();
+    if (form == front()) showFront();
 }
 
-void Stage::showFrontCaption() {
-    if (Form* form = front()) setWindowTitle(form->windowTitle());
+void Stage::showFront() {
+    if (Form* form = front()) {
+        setWindowTitle(form->windowTitle());
+        setWindowIcon(form->windowIcon());
+    }
 }
 
 void Stage::release(Form* form) {
     if (m_dying) return;
     m_forms.removeAll(form);
     m_forms.removeAll(nullptr);
-    if (Form* next = front()) {
-        setWindowIcon(next->windowIcon());
-        showFrontCaption();
+    if (front()) {
+        showFront();
     } else if (isVisible()) {
         close();
     } else if (this != g_spare) {

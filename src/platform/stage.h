@@ -18,13 +18,13 @@ public:
     // While a screen idles: makes a window of the screens' size ready, its pixels already
     // touched, unless one is up or ready; the first screen of that size then opens in it.
     static void prepareSpare(QSize pixels);
-    // The ready window, if any (benchmarks and tests look at it).
+    // The ready window, if any (tests look at it).
     static Stage* spare();
+    ~Stage() override;
 
     // Puts the form in front and the window with it; the window takes its caption and icon.
     void bringToFront(Form* form);
     Form* front() const { return m_forms.isEmpty() ? nullptr : m_forms.last(); }
-    bool topmost() const { return m_topmost; }
     // Follows the front form's caption after it changes it.
     void captionChanged(Form* form);
     // A form closed or gone: the one behind it takes the window, and an empty window closes.
@@ -35,11 +35,10 @@ protected:
     // The window's close button closes the screen in front, as it did when each had its own window.
     void closeEvent(QCloseEvent* event) override;
 
-    ~Stage() override;
-
 private:
     Stage(QSize screenPixels, bool topmost);
-    void showFrontCaption();
+    // The window wears the front form's caption and icon.
+    void showFront();
 
     QList<QPointer<Form>> m_forms;  // back to front
     QSize m_screenPixels;           // its screens' size when not full screen: screens of one size share
